@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tessarine needs to build, run and test,
+# skipping the ones already present. Needs root (or sudo).
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fontconfig
+    xvfb xauth openbox x11-apps imagemagick
+    poppler-utils
+    cups cups-client printer-driver-cups-pdf
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "Installing ${missing[*]} needs root: run this as root or install sudo." >&2
+        exit 1
+    fi
+    sudo_cmd=(sudo)
+fi
+
+echo "Installing Debian packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

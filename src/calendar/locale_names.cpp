@@ -1,0 +1,10 @@
+#include "calendar/locale_names.h"
+
+namespace tessarine {
+
+const LocaleNames& EnglishLocaleNames() {
+    static const LocaleNames english;
+    return english;
+}
+
+}  // namespace tessarine

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds Tessarine and runs the whole test
+# suite headless. Pass "asan" to build and test under the sanitizers instead.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+preset=${1:-default}
+scripts/setup-debian.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+ctest --preset "$preset" --output-on-failure

@@ -1,0 +1,142 @@
+#include "calendar/date_serial.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace tessarine {
+namespace {
+
+namespace chr = std::chrono;
+
+// The origin of DateSerial in the oracle's terms.
+constexpr chr::sys_days kOrigin = chr::sys_days{chr::year{1899} / 12 / 30};
+
+DateSerial OracleSerial(const chr::year_month_day& ymd) {
+    return static_cast<DateSerial>((chr::sys_days{ymd} - kOrigin).count());
+}
+
+TEST(DateSerialTest, EveryDayOfYearsOneTo9999AgreesWithChrono) {
+    const chr::sys_days first{chr::year{1} / 1 / 1};
+    const chr::sys_days last{chr::year{9999} / 12 / 31};
+    int failures = 0;
+    for (chr::sys_days day = first; day <= last && failures < 10; day += chr::days{1}) {
+        const chr::year_month_day ymd{day};
+        const auto year = static_cast<std::uint16_t>(static_cast<int>(ymd.year()));
+        const auto month = static_cast<std::uint16_t>(static_cast<unsigned>(ymd.month()));
+        const auto dom = static_cast<std::uint16_t>(static_cast<unsigned>(ymd.day()));
+        const DateSerial expected = OracleSerial(ymd);
+
+        const DateSerial encoded = EncodeDateSerial(year, month, dom);
+        const DateFields decoded = DecodeDateSerial(expected);
+        const chr::weekday weekday{day};
+        const auto yearStart = chr::sys_days{ymd.year() / 1 / 1};
+        const int dayOfYear = static_cast<int>((day - yearStart).count()) + 1;
+
+        const bool ok = encoded == expected && decoded == DateFields{year, month, dom} &&
+                        WeekdaySundayFirst(expected) == static_cast<int>(weekday.c_encoding()) + 1 &&
+                        WeekdayMondayFirst(expected) == static_cast<int>(weekday.iso_encoding()) &&
+                        DayOfYear(expected) == dayOfYear &&
+                        ChronologicalJulianDayNumber(year, month, dom) == expected + 2415019 &&
+                        MonthLength(year, month) ==
+                            static_cast<int>(static_cast<unsigned>(
+                                chr::year_month_day_last{ymd.year() / ymd.month() / chr::last}.day()));
+        if (!ok) {
+            ++failures;
+            ADD_FAILURE() << "disagreement on " << year << "-" << month << "-" << dom;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(DateSerialTest, WorkedValues) {
+    EXPECT_EQ(EncodeDateSerial(1899, 12, 30), 0);
+    EXPECT_EQ(EncodeDateSerial(1899, 12, 31), 1);
+    EXPECT_EQ(EncodeDateSerial(1900, 1, 1), 2);
+    EXPECT_EQ(EncodeDateSerial(2000, 1, 1), 36526);
+    EXPECT_EQ(EncodeDateSerial(1582, 1, 1), kMinSupportedDate);
+    EXPECT_EQ(EncodeDateSerial(3000, 12, 31), kMaxSupportedDate);
+
+    EXPECT_EQ(ChronologicalJulianDayNumber(2000, 1, 1), 2451545);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1582, 10, 15), 2299161);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1582, 10, 4), 2299150);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1582, 10, 5), 2299151);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1582, 1, 1), 2298874);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1899, 12, 30), 2415019);
+    EXPECT_EQ(ChronologicalJulianDayNumber(1900, 3, 1), 2415080);
+    EXPECT_EQ(ChronologicalJulianDayNumber(2024, 2, 29), 2460370);
+    EXPECT_EQ(ChronologicalJulianDayNumber(3000, 12, 31), 2817152);
+
+    const DateSerial friday = EncodeDateSerial(2024, 2, 9);
+    EXPECT_EQ(WeekdaySundayFirst(friday), 6);
+    EXPECT_EQ(WeekdayMondayFirst(friday), 5);
+    EXPECT_EQ(WeekdaySundayFirst(0), 7);
+    EXPECT_EQ(WeekdayMondayFirst(EncodeDateSerial(2000, 1, 1)), 6);
+
+    EXPECT_EQ(DayOfYear(EncodeDateSerial(2024, 12, 31)), 366);
+    EXPECT_EQ(DayOfYear(EncodeDateSerial(2023, 12, 31)), 365);
+    EXPECT_EQ(StartOfYear(friday), EncodeDateSerial(2024, 1, 1));
+    EXPECT_EQ(YearOfDate(friday), 2024);
+    EXPECT_EQ(DayOfMonth(friday), 9);
+
+    EXPECT_EQ(DayDifference(EncodeDateSerial(2024, 3, 1), EncodeDateSerial(2024, 2, 28)), 2);
+    EXPECT_EQ(DayDifference(EncodeDateSerial(2024, 2, 28), EncodeDateSerial(2024, 3, 1)), -2);
+    EXPECT_EQ(DayDifference(kMaxSupportedDate, kMinSupportedDate), 518278);
+}
+
+TEST(DateSerialTest, LeapYearsAndMonthLengths) {
+    EXPECT_FALSE(IsGregorianLeapYear(1900));
+    EXPECT_TRUE(IsGregorianLeapYear(2000));
+    EXPECT_TRUE(IsGregorianLeapYear(2024));
+    EXPECT_FALSE(IsGregorianLeapYear(2023));
+    EXPECT_EQ(MonthLength(2100, 2), 28);
+    EXPECT_EQ(MonthLength(2400, 2), 29);
+    EXPECT_NO_THROW(EncodeDateSerial(2000, 2, 29));
+    EXPECT_NO_THROW(EncodeDateSerial(2024, 2, 29));
+}
+
+TEST(DateSerialTest, EncodeRejectsFieldsThatNameNoDate) {
+    const std::uint16_t bad[][3] = {{1900, 2, 29}, {2023, 2, 29}, {0, 1, 1},    {10000, 1, 1},
+                                    {2024, 0, 1},  {2024, 13, 1}, {2024, 4, 31}, {2024, 1, 0},
+                                    {65535, 65535, 65535}};
+    for (const auto& f : bad) {
+        try {
+            EncodeDateSerial(f[0], f[1], f[2]);
+            ADD_FAILURE() << f[0] << "-" << f[1] << "-" << f[2] << " was accepted";
+        } catch (const DateEncodeError& e) {
+            EXPECT_STREQ(e.what(), "Invalid argument to date encode");
+        }
+    }
+}
+
+TEST(DateSerialTest, DecodeOutsideTheEncodableSpanGivesZeros) {
+    EXPECT_EQ(DecodeDateSerial(-693594), DateFields{});
+    EXPECT_EQ(DecodeDateSerial(-1e300), DateFields{});
+    EXPECT_EQ(DecodeDateSerial(1e300), DateFields{});
+    EXPECT_EQ(DecodeDateSerial(std::numeric_limits<double>::quiet_NaN()), DateFields{});
+    EXPECT_EQ(DecodeDateSerial(-693593), (DateFields{1, 1, 1}));
+    EXPECT_EQ(DecodeDateSerial(2958465.75), (DateFields{9999, 12, 31}));
+}
+
+TEST(DateSerialTest, FormatsEveryTokenLongestFirst) {
+    const DateSerial d = EncodeDateSerial(2024, 2, 9);
+    EXPECT_EQ(FormatDateSerial("mmmm yyyy", d), "February 2024");
+    EXPECT_EQ(FormatDateSerial("mmmm d, yyyy", d), "February 9, 2024");
+    EXPECT_EQ(FormatDateSerial("yyyy", d), "2024");
+    EXPECT_EQ(FormatDateSerial("yyyy-mm-dd", d), "2024-02-09");
+    EXPECT_EQ(FormatDateSerial("yyyy-mmm-dd", d), "2024-Feb-09");
+    const DateSerial early = EncodeDateSerial(1582, 1, 5);
+    EXPECT_EQ(FormatDateSerial("yyyy-mm-dd", early), "1582-01-05");
+    EXPECT_EQ(FormatDateSerial("yyyy-mmm-dd", early), "1582-Jan-05");
+    EXPECT_EQ(FormatDateSerial("yyyy", EncodeDateSerial(987, 6, 1)), "0987");
+
+    LocaleNames german;
+    german.longMonthNames[2] = "März";
+    german.shortMonthNames[2] = "Mär";
+    const DateSerial march = EncodeDateSerial(2025, 3, 1);
+    EXPECT_EQ(FormatDateSerial("mmmm yyyy", march, german), "März 2025");
+    EXPECT_EQ(FormatDateSerial("d mmm", march, german), "1 Mär");
+}
+
+}  // namespace
+}  // namespace tessarine

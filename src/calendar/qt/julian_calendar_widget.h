@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "calendar/julian_calendar.h"
+#include "calendar/locale_names.h"
+
+class QMenu;
+
+namespace tessarine {
+
+// The month grid as a Qt widget: forwards keys, presses, resizes and focus
+// changes to the core grid and paints it through a QPainterCanvas in the
+// widget's (inherited) font. The widget takes the focus (not by Tab moves out
+// of it: Tab is never consumed).
+class JulianCalendarWidget : public QWidget {
+    Q_OBJECT
+  public:
+    explicit JulianCalendarWidget(QWidget* parent = nullptr);
+
+    TJulianCalendar& calendar() { return calendar_; }
+    const TJulianCalendar& calendar() const { return calendar_; }
+
+    // Opened at the mouse by a right click; the selection stays.
+    void setPopupMenu(QMenu* menu);
+    // Header day names (abbreviated weekday names of the user's locale).
+    void setLocaleNames(const LocaleNames& names);
+
+    QSize sizeHint() const override;
+
+  signals:
+    void doubleClicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    TJulianCalendar calendar_;
+    QMenu* popupMenu_ = nullptr;
+};
+
+}  // namespace tessarine

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/alert.h"
+
+namespace tessarine {
+
+class QtAlertSound : public AlertSound {
+  public:
+    void Beep() override;
+};
+
+}  // namespace tessarine

@@ -19,6 +19,11 @@ inline constexpr std::uint8_t BlueOf(Color c) { return static_cast<std::uint8_t>
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;
 
+// Qt defines `slots` as a keyword macro; keep the member's name usable in
+// translation units that include Qt headers first.
+#pragma push_macro("slots")
+#undef slots
+
 // Eleven colours, slots 0..10. Slots 6 to 8 are reserved: carried and copied
 // with the set, read by nothing.
 struct ColorSet {
@@ -43,5 +48,7 @@ struct ColorSet {
     Color& operator[](Slot slot) { return slots[slot]; }
     bool operator==(const ColorSet&) const = default;
 };
+
+#pragma pop_macro("slots")
 
 }  // namespace tessarine

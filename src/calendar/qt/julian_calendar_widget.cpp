@@ -1,0 +1,136 @@
+#include "calendar/qt/julian_calendar_widget.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "calendar/qt/qpainter_canvas.h"
+
+namespace tessarine {
+
+namespace {
+
+GridKey ToGridKey(int key) {
+    switch (key) {
+        case Qt::Key_PageUp:
+            return GridKey::PageUp;
+        case Qt::Key_PageDown:
+            return GridKey::PageDown;
+        case Qt::Key_Home:
+            return GridKey::Home;
+        case Qt::Key_End:
+            return GridKey::End;
+        case Qt::Key_Left:
+            return GridKey::Left;
+        case Qt::Key_Right:
+            return GridKey::Right;
+        case Qt::Key_Up:
+            return GridKey::Up;
+        case Qt::Key_Down:
+            return GridKey::Down;
+        default:
+            return GridKey::Other;
+    }
+}
+
+}  // namespace
+
+JulianCalendarWidget::JulianCalendarWidget(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is painted by the grid itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    calendar_.OnRepaintRequest = [this] { update(); };
+    calendar_.Resize(width(), height());
+}
+
+void JulianCalendarWidget::setPopupMenu(QMenu* menu) {
+    popupMenu_ = menu;
+}
+
+void JulianCalendarWidget::setLocaleNames(const LocaleNames& names) {
+    calendar_.SetLocaleNames(names);
+}
+
+QSize JulianCalendarWidget::sizeHint() const {
+    return QSize(525, 340);
+}
+
+void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setFont(font());
+    QPainterCanvas canvas(painter, palette());
+    calendar_.Paint(canvas);
+}
+
+void JulianCalendarWidget::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    KeyModifiers modifiers;
+    modifiers.shift = mods.testFlag(Qt::ShiftModifier);
+    modifiers.ctrl = mods.testFlag(Qt::ControlModifier);
+    if (calendar_.KeyDown(ToGridKey(event->key()), modifiers)) {
+        event->accept();
+    } else {
+        // Left for the parent (the window's own keys).
+        event->ignore();
+    }
+}
+
+void JulianCalendarWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        // The right button's menu comes through contextMenuEvent.
+        event->accept();
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->position().toPoint();
+    calendar_.MouseDown(MouseButton::Left, Point{at.x(), at.y()});
+    event->accept();
+}
+
+void JulianCalendarWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    calendar_.DblClick();
+    emit doubleClicked();
+    event->accept();
+}
+
+void JulianCalendarWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (popupMenu_ == nullptr) {
+        event->ignore();
+        return;
+    }
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard: open at the current cell rather than the pointer.
+        const Rect cell = calendar_.CellRect(calendar_.Col(), calendar_.Row());
+        at = mapToGlobal(QPoint(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2));
+    }
+    popupMenu_->popup(at);
+    event->accept();
+}
+
+void JulianCalendarWidget::resizeEvent(QResizeEvent* event) {
+    calendar_.Resize(event->size().width(), event->size().height());
+}
+
+void JulianCalendarWidget::focusInEvent(QFocusEvent* event) {
+    calendar_.SetFocused(true);
+    QWidget::focusInEvent(event);
+}
+
+void JulianCalendarWidget::focusOutEvent(QFocusEvent* event) {
+    // The grid stays its window's active control while the window is in the
+    // background or a menu is open; it then keeps its focused look.
+    const Qt::FocusReason reason = event->reason();
+    calendar_.SetFocused(reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
+    QWidget::focusOutEvent(event);
+}
+
+}  // namespace tessarine

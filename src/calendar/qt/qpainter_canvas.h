@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "calendar/canvas.h"
+
+class QPainter;
+
+namespace tessarine {
+
+QColor ToQColor(Color color);
+Color FromQColor(const QColor& color);
+
+// The core's Canvas over a QPainter, with device-context pixel rules:
+// aliased drawing, 1-pixel lines that leave out each segment's end point,
+// opaque text that fills its clip rectangle first, and a dotted focus
+// outline that inverts what is under it on raster devices. The painter's font
+// is the text font; system colours come from the given palette.
+class QPainterCanvas : public Canvas {
+  public:
+    QPainterCanvas(QPainter& painter, const QPalette& palette);
+
+    void SetBrushColor(Color color) override { brush_ = ToQColor(color); }
+    void SetPenColor(Color color) override { pen_ = ToQColor(color); }
+    void SetPenWidth(int width) override { penWidth_ = width; }
+    void SetTextColor(Color color) override { text_ = ToQColor(color); }
+    void FillRect(const Rect& rect) override;
+    void TextRect(const Rect& clip, int x, int y, std::string_view text,
+                  TextBackground background) override;
+    TextSize TextExtent(std::string_view text) override;
+    void Polyline(const std::vector<Point>& points) override;
+    void Ellipse(const Rect& bounds) override;
+    void DrawFocusRect(const Rect& rect) override;
+    Color SysColor(SystemColor which) const override;
+
+  private:
+    void Segment(Point from, Point to);
+
+    QPainter& painter_;
+    QPalette palette_;
+    QColor brush_{Qt::white};
+    QColor pen_{Qt::black};
+    int penWidth_ = 1;
+    QColor text_{Qt::black};
+};
+
+}  // namespace tessarine

@@ -1,0 +1,111 @@
+#include "app/app_defaults.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tessarine {
+namespace {
+
+std::string ValueMessage(std::string_view pattern_start) {
+    return std::string(pattern_start) + "'" + std::string(kSettingsValueName) + "'";
+}
+
+bool IsRefusedType(RegistryValueType type) {
+    return type == RegistryValueType::Text || type == RegistryValueType::ExpandableText ||
+           type == RegistryValueType::Number32;
+}
+
+}  // namespace
+
+AppDefaultsRec::Bytes AppDefaultsRec::ToBytes() const {
+    const auto code = static_cast<std::uint32_t>(ColorSetCode);
+    return Bytes{static_cast<std::uint8_t>(code & 0xFF),
+                 static_cast<std::uint8_t>((code >> 8) & 0xFF),
+                 static_cast<std::uint8_t>((code >> 16) & 0xFF),
+                 static_cast<std::uint8_t>((code >> 24) & 0xFF),
+                 Reserved4,
+                 ShowJulianDayNumber,
+                 ShowNone,
+                 Reserved7};
+}
+
+AppDefaultsRec AppDefaultsRec::FromBytes(const Bytes& bytes) {
+    const std::uint32_t code =
+        static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
+        (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+    AppDefaultsRec rec;
+    rec.ColorSetCode = static_cast<std::int32_t>(code);
+    rec.Reserved4 = bytes[4];
+    rec.ShowJulianDayNumber = bytes[5];
+    rec.ShowNone = bytes[6];
+    rec.Reserved7 = bytes[7];
+    return rec;
+}
+
+void AppDefaultsRec::CopyOverStart(std::span<const std::uint8_t> bytes) {
+    Bytes current = ToBytes();
+    std::copy_n(bytes.begin(), std::min(bytes.size(), kSize), current.begin());
+    *this = FromBytes(current);
+}
+
+void ReadSettings(Registry& registry, AppDefaultsRec& rec) {
+    rec.ColorSetCode = 0;
+    rec.Reserved4 = 0;
+    rec.ShowJulianDayNumber = 0;
+    rec.ShowNone = 0;
+
+    const auto key = registry.CreateKey(RegistryRoot::LocalMachine, kSettingsKeyPath);
+    if (!key) return;
+    std::optional<RegistryValue> value;
+    try {
+        value = key->ReadValue(kSettingsValueName);
+    } catch (const RegistryError&) {
+        throw RegistryError(ValueMessage("Failed to get data for "));
+    }
+    key->Close();
+    if (!value) return;
+    if (IsRefusedType(value->type) || value->data.size() > AppDefaultsRec::kSize) {
+        throw RegistryError(ValueMessage("Invalid data type for "));
+    }
+    rec.CopyOverStart(value->data);
+}
+
+void WriteSettings(Registry& registry, const AppDefaultsRec& rec) {
+    const auto key = registry.CreateKey(RegistryRoot::LocalMachine, kSettingsKeyPath);
+    if (!key) return;
+    const AppDefaultsRec::Bytes bytes = rec.ToBytes();
+    try {
+        key->WriteValue(kSettingsValueName,
+                        RegistryValue::MakeBinary({bytes.begin(), bytes.end()}));
+    } catch (const RegistryError&) {
+        throw RegistryError(ValueMessage("Failed to set data for "));
+    }
+    key->Close();
+}
+
+std::size_t ColorSetIndexOf(const AppDefaultsRec& rec) {
+    if (rec.ColorSetCode == 1) return 1;
+    if (rec.ColorSetCode == 2) return 2;
+    return 0;
+}
+
+DayNumberFlags FlagsOf(DayNumberMode mode) {
+    return DayNumberFlags{mode == DayNumberMode::JulianDayNumber, mode == DayNumberMode::None};
+}
+
+DayNumberMode DayNumberModeOf(bool showJulianDayNumber, bool showNone) {
+    if (showNone) return DayNumberMode::None;
+    if (showJulianDayNumber) return DayNumberMode::JulianDayNumber;
+    return DayNumberMode::DayOfYear;
+}
+
+DayNumberMode DayNumberModeOf(const AppDefaultsRec& rec) {
+    return DayNumberModeOf(rec.ShowJulianDayNumber != 0, rec.ShowNone != 0);
+}
+
+void StoreDayNumberFlags(AppDefaultsRec& rec, bool showJulianDayNumber, bool showNone) {
+    rec.ShowJulianDayNumber = showJulianDayNumber ? 1 : 0;
+    rec.ShowNone = showNone ? 1 : 0;
+}
+
+}  // namespace tessarine

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "calendar/color_set.h"
+
+namespace tessarine {
+
+// The three fixed colour sets, in menu order; the index is the colour-set
+// code stored in the settings record.
+inline constexpr std::size_t kColorSetCount = 3;
+
+inline constexpr std::size_t kStandardColorsIndex = 0;
+inline constexpr std::size_t kGreenAndYellowIndex = 1;
+inline constexpr std::size_t kSilverAndTealIndex = 2;
+
+// "Standard Colors", "Green and Yellow", "Silver and Teal".
+std::string_view ColorSetCaption(std::size_t index);
+
+// The sets as the main window fills them at start-up.
+std::array<ColorSet, kColorSetCount> MakeColorSets();
+
+}  // namespace tessarine

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace tessarine {
+
+// The registry on Linux: one text hive file per root (see reg_file_format.h).
+//
+// Every change takes an exclusive flock on "<hive>.lock", re-reads the hive,
+// applies the change, writes a temporary file beside it, fsyncs it, renames
+// it over the hive and fsyncs the directory, so concurrent writers never
+// tear the file and the last writer wins per value. Reads take no lock: a
+// rename is atomic, so a reader sees the old file or the new one.
+//
+// A hive that cannot be parsed (truncated, not in the format, bad encoding,
+// over 16 MiB) is never overwritten: it is renamed to
+// "<hive>.damaged-YYYYMMDD-HHMMSS" (a counter added rather than replacing an
+// earlier one), one line says so on the diagnostics stream, and a fresh hive
+// takes its place.
+
+struct HiveLocations {
+    std::filesystem::path machine;  // HKEY_LOCAL_MACHINE
+    std::filesystem::path user;     // HKEY_CURRENT_USER
+    // Per-user stand-in for the machine hive when this user may not write
+    // that: read before the machine hive, and receives this user's writes.
+    // Empty for none.
+    std::filesystem::path machine_overlay;
+};
+
+// Returns the value of an environment variable, or nothing when unset.
+using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
+
+// With TESSARINE_REGISTRY_DIR set (tests, portable use): both hives in that
+// directory, no overlay. Otherwise the machine hive
+// /var/lib/tessarine/HKEY_LOCAL_MACHINE.reg, the user hive
+// $XDG_CONFIG_HOME/tessarine/HKEY_CURRENT_USER.reg (default ~/.config) and
+// the overlay $XDG_STATE_HOME/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg
+// (default ~/.local/state). Relative XDG values are ignored, as that
+// specification asks. Without a home directory the user paths stay empty and
+// those keys cannot be opened.
+HiveLocations ResolveHiveLocations(const EnvironmentLookup& environment);
+// The same from this process's environment (HOME falling back to the
+// password database).
+HiveLocations ResolveHiveLocations();
+
+// Whether this process may write the hive at `hive`: its directory exists or
+// can be created, the directory is writable, and an existing hive file is
+// writable. Creates the directory as a side effect.
+bool CanWriteHive(const std::filesystem::path& hive);
+
+struct RegHiveStoreOptions {
+    // Decides, when a key is opened, whether a hive may be written; the
+    // machine overlay is used when this says no for the machine hive.
+    // Defaults to CanWriteHive.
+    std::function<bool(const std::filesystem::path& hive)> can_write;
+    // Where damaged hives are reported; defaults to standard error.
+    std::ostream* diagnostics = nullptr;
+    // The clock that names set-aside files; defaults to the system clock.
+    std::function<std::time_t()> now;
+};
+
+class RegHiveStore : public Registry {
+  public:
+    // Hives where ResolveHiveLocations() puts them.
+    RegHiveStore();
+    explicit RegHiveStore(HiveLocations locations, RegHiveStoreOptions options = {});
+    ~RegHiveStore() override;
+
+    RegHiveStore(const RegHiveStore&) = delete;
+    RegHiveStore& operator=(const RegHiveStore&) = delete;
+
+    std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, std::string_view path) override;
+
+    const HiveLocations& locations() const { return locations_; }
+
+    class HiveFile;
+
+  private:
+    HiveLocations locations_;
+    RegHiveStoreOptions options_;
+    std::shared_ptr<HiveFile> machine_;
+    std::shared_ptr<HiveFile> user_;
+    std::shared_ptr<HiveFile> overlay_;
+};
+
+}  // namespace tessarine

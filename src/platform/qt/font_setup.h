@@ -1,0 +1,11 @@
+#pragma once
+
+namespace tessarine {
+
+// The program asks for its fonts by name ("MS Sans Serif" on screen, "Arial"
+// in print). Gives both names a real installed sans-serif face, so that text
+// never comes out blank or in an arbitrary face. Call once, after the
+// application object exists and before any window is made.
+void SetUpFontSubstitutes();
+
+}  // namespace tessarine

@@ -1,0 +1,106 @@
+#include "dialogs/qt/enter_date_form.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <utility>
+
+namespace tessarine {
+
+namespace {
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+}  // namespace
+
+TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
+                               StartMyHelpFn startMyHelp)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      enteredDateText_(enteredDateText),
+      startMyHelp_(std::move(startMyHelp)) {
+    setObjectName(QStringLiteral("enterDateForm"));
+    setWindowTitle(QStringLiteral("Go to a date"));
+    setFont(DialogFont());
+    setFixedSize(307, 124);
+
+    Label1 = new QLabel(QStringLiteral("Please enter date as YYYYMMDD"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // The label grows with its text like an auto-sized one, so a wider
+    // substitute font never clips it.
+    Label1->setGeometry(16, 16, std::max(162, Label1->sizeHint().width()), 13);
+
+    edNewDate = new QLineEdit(this);
+    edNewDate->setObjectName(QStringLiteral("edNewDate"));
+    edNewDate->setGeometry(32, 40, 257, 21);
+    edNewDate->setMaxLength(8);
+
+    btnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(80, 80, 100, 31);
+    QPalette cancelPalette = btnCancel->palette();
+    cancelPalette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+    btnCancel->setPalette(cancelPalette);
+
+    btnOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
+                            this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(192, 80, 100, 31);
+    QFont boldFont = font();
+    boldFont.setBold(true);
+    btnOK->setFont(boldFont);
+    btnOK->setDefault(true);
+
+    setTabOrder(edNewDate, btnCancel);
+    setTabOrder(btnCancel, btnOK);
+    edNewDate->setFocus();
+
+    connect(btnOK, &QPushButton::clicked, this, &TenterDateForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TenterDateForm::btnCancelClick);
+    InstallKeyPreview(*this);
+}
+
+void TenterDateForm::btnOKClick() {
+    enteredDateText_ = edNewDate->text().toStdString();
+    done(kResultOK);
+}
+
+void TenterDateForm::btnCancelClick() {
+    done(kResultCancel);
+}
+
+void TenterDateForm::reject() {
+    done(kResultCancel);
+}
+
+bool TenterDateForm::FormKeyDown(QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Escape:
+            done(kResultCancel);
+            return true;
+        case Qt::Key_F1:
+            OpenHelp(startMyHelp_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TenterDateForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent&>(*event))) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tessarine

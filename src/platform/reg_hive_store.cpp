@@ -201,7 +201,8 @@ class RegHiveStore::HiveFile {
         Loaded result;
         FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
         if (!fd.valid()) {
-            if (errno == ENOENT) return result;
+            // Nothing there (or nothing can be there): an empty hive.
+            if (errno == ENOENT || errno == ENOTDIR) return result;
             throw RegistryError("cannot read registry hive " + path_.string() + ": " +
                                 ErrnoText(errno));
         }

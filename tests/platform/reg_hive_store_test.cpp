@@ -1,0 +1,476 @@
+#include "platform/reg_hive_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "platform/reg_file_format.h"
+
+namespace tessarine {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path DataFile(const std::string& name) {
+    if (const char* root = std::getenv("TESSARINE_TEST_DATA")) {
+        return fs::path(root) / "platform" / "data" / name;
+    }
+    return fs::path(__FILE__).parent_path() / "data" / name;
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::vector<fs::path> FilesStartingWith(const fs::path& dir, const std::string& prefix) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) found.push_back(entry.path());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+const std::string kSettingsKey = "\\Software\\Tessarine";
+
+class RegHiveStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "tessarine-reg-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    HiveLocations Locations() const {
+        return HiveLocations{dir_ / "HKEY_LOCAL_MACHINE.reg", dir_ / "HKEY_CURRENT_USER.reg", {}};
+    }
+    fs::path MachineHive() const { return dir_ / "HKEY_LOCAL_MACHINE.reg"; }
+
+    RegHiveStoreOptions Quiet() {
+        RegHiveStoreOptions options;
+        options.diagnostics = &diagnostics_;
+        return options;
+    }
+
+    std::unique_ptr<RegistryKey> Open(RegHiveStore& store,
+                                      RegistryRoot root = RegistryRoot::LocalMachine,
+                                      const std::string& path = kSettingsKey) {
+        auto key = store.CreateKey(root, path);
+        EXPECT_NE(key, nullptr);
+        return key;
+    }
+
+    fs::path dir_;
+    std::ostringstream diagnostics_;
+};
+
+TEST_F(RegHiveStoreTest, EveryValueTypeRoundTripsThroughTheFileAndASecondStore) {
+    const std::map<std::string, RegistryValue> values = {
+        {"Binary", RegistryValue::MakeBinary({0, 1, 2, 3, 4, 5, 6, 7})},
+        {"Number", RegistryValue::MakeNumber32(0x80000001)},
+        {"Text", RegistryValue::MakeText("C:\\Tessarine \"x\" \xC3\xA9")},
+        {"Expandable", RegistryValue::MakeExpandableText("%USERPROFILE%\\x")},
+        {"Other", RegistryValue::MakeRaw(7, {'a', 0, 0, 0, 0, 0})},
+        {"", RegistryValue::MakeText("default")},
+    };
+    for (RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        {
+            RegHiveStore writer(Locations(), Quiet());
+            auto key = Open(writer, root);
+            for (const auto& [name, value] : values) key->WriteValue(name, value);
+        }
+        RegHiveStore reader(Locations(), Quiet());
+        auto key = Open(reader, root, "software\\TESSARINE");
+        for (const auto& [name, value] : values) {
+            SCOPED_TRACE(name);
+            EXPECT_EQ(key->ReadValue(name), value);
+        }
+        EXPECT_EQ(key->ReadValue("Missing"), std::nullopt);
+    }
+    // Each root has its own file, in the export format.
+    const Hive machine = ParseHive(ReadBytes(MachineHive()));
+    const Hive user = ParseHive(ReadBytes(dir_ / "HKEY_CURRENT_USER.reg"));
+    ASSERT_EQ(machine.keys.size(), 1u);
+    EXPECT_EQ(machine.keys[0].path, "HKEY_LOCAL_MACHINE\\Software\\Tessarine");
+    ASSERT_EQ(user.keys.size(), 1u);
+    EXPECT_EQ(user.keys[0].path, "HKEY_CURRENT_USER\\Software\\Tessarine");
+    EXPECT_EQ(ReadBytes(MachineHive()).rfind("Windows Registry Editor Version 5.00\n\n[", 0), 0u);
+    EXPECT_TRUE(diagnostics_.str().empty());
+}
+
+TEST_F(RegHiveStoreTest, OpeningCreatesAMissingKeyOnceAndReplacesValuesInPlace) {
+    RegHiveStore store(Locations(), Quiet());
+    Open(store);
+    ASSERT_TRUE(fs::exists(MachineHive()));
+    EXPECT_NE(
+        ParseHive(ReadBytes(MachineHive())).FindKey("HKEY_LOCAL_MACHINE\\Software\\Tessarine"),
+        nullptr);
+
+    // Opening an existing key leaves the file alone.
+    struct stat before {};
+    ASSERT_EQ(::stat(MachineHive().c_str(), &before), 0);
+    auto key = Open(store, RegistryRoot::LocalMachine, "Software\\\\Tessarine\\");
+    struct stat after {};
+    ASSERT_EQ(::stat(MachineHive().c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+
+    key->WriteValue("A", RegistryValue::MakeNumber32(1));
+    key->WriteValue("B", RegistryValue::MakeNumber32(2));
+    key->WriteValue("a", RegistryValue::MakeText("one"));
+    const Hive hive = ParseHive(ReadBytes(MachineHive()));
+    ASSERT_EQ(hive.keys[0].values.size(), 2u);
+    EXPECT_EQ(hive.keys[0].values[0].name, "A");
+    EXPECT_EQ(hive.keys[0].values[0].value.AsText(), "one");
+}
+
+TEST_F(RegHiveStoreTest, HandWrittenFilesAreReadAsWritten) {
+    fs::copy_file(DataFile("hand_written.reg"), MachineHive());
+    fs::copy_file(DataFile("hand_written_utf16.reg"), dir_ / "HKEY_CURRENT_USER.reg");
+    RegHiveStore store(Locations(), Quiet());
+
+    auto settings = Open(store);
+    EXPECT_EQ(settings->ReadValue("AppDefaultsRec"),
+              RegistryValue::MakeBinary({2, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(settings->ReadValue("Long")->data.size(), 48u);
+
+    auto donate = Open(store, RegistryRoot::CurrentUser, "Software\\Tessarine\\DonateForm");
+    EXPECT_EQ(donate->ReadValue("DonateLastPrompt")->AsNumber32(), 45331u);
+    EXPECT_EQ(donate->ReadValue("Note")->AsText(),
+              "\xC3\x9Cn\xC3\xAF"
+              "code \xE2\x9C\x93");
+    EXPECT_TRUE(diagnostics_.str().empty());
+}
+
+// A write changes its value and nothing else, whatever else the file holds.
+TEST_F(RegHiveStoreTest, UnknownKeysValuesAndCommentsSurviveAWrite) {
+    for (const char* fixture : {"hand_written.reg", "hand_written_utf16.reg"}) {
+        SCOPED_TRACE(fixture);
+        const std::string original = ReadBytes(DataFile(fixture));
+        WriteBytes(MachineHive(), original);
+        {
+            RegHiveStore store(Locations(), Quiet());
+            Open(store, RegistryRoot::LocalMachine, "Software\\New")
+                ->WriteValue("Fresh", RegistryValue::MakeNumber32(5));
+        }
+        Hive expected = ParseHive(original);
+        expected.FindOrAddKey("HKEY_LOCAL_MACHINE\\Software\\New")
+            .SetValue("Fresh", RegistryValue::MakeNumber32(5));
+        EXPECT_EQ(ReadBytes(MachineHive()), SerializeHive(expected));
+        const Hive written = ParseHive(ReadBytes(MachineHive()));
+        EXPECT_EQ(written.keys.size(), expected.keys.size());
+    }
+}
+
+TEST_F(RegHiveStoreTest, NewFilesAreSharedOrPrivateByRootAndRewritesKeepTheirMode) {
+    RegHiveStore store(Locations(), Quiet());
+    Open(store, RegistryRoot::LocalMachine)->WriteValue("x", RegistryValue::MakeNumber32(1));
+    Open(store, RegistryRoot::CurrentUser)->WriteValue("x", RegistryValue::MakeNumber32(1));
+    EXPECT_EQ(fs::status(MachineHive()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    EXPECT_EQ(fs::status(dir_ / "HKEY_CURRENT_USER.reg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::permissions(MachineHive(), fs::perms::owner_read | fs::perms::owner_write |
+                                       fs::perms::group_read | fs::perms::group_write);
+    Open(store)->WriteValue("x", RegistryValue::MakeNumber32(2));
+    EXPECT_EQ(fs::status(MachineHive()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::group_write);
+    EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.tmp").empty());
+}
+
+TEST_F(RegHiveStoreTest, RefusedWritesLeaveTheFileAsItWas) {
+    RegHiveStore store(Locations(), Quiet());
+    auto key = Open(store);
+    key->WriteValue("Keep", RegistryValue::MakeNumber32(1));
+    const std::string before = ReadBytes(MachineHive());
+
+    EXPECT_THROW(key->WriteValue("two\nlines", RegistryValue::MakeNumber32(1)), RegistryError);
+    // Larger than any hive we are willing to read back.
+    EXPECT_THROW(key->WriteValue("Huge", RegistryValue::MakeBinary(std::vector<std::uint8_t>(
+                                             kMaxHiveFileSize / 3 + 1, 0xAA))),
+                 RegistryError);
+    EXPECT_EQ(ReadBytes(MachineHive()), before);
+    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, "Software\nEvil"), nullptr);
+
+    key->Close();
+    EXPECT_THROW(key->ReadValue("Keep"), RegistryError);
+    EXPECT_THROW(key->WriteValue("Keep", RegistryValue::MakeNumber32(2)), RegistryError);
+    EXPECT_EQ(ReadBytes(MachineHive()), before);
+}
+
+struct DamageCase {
+    const char* label;
+    std::string bytes;
+};
+
+class RegHiveStoreDamageTest : public RegHiveStoreTest,
+                               public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(RegHiveStoreDamageTest, DamagedHiveIsSetAsideIntactAndAFreshOneUsed) {
+    WriteBytes(MachineHive(), GetParam().bytes);
+    RegHiveStore store(Locations(), Quiet());
+
+    auto key = Open(store);
+    EXPECT_EQ(key->ReadValue("AppDefaultsRec"), std::nullopt);
+    key->WriteValue("AppDefaultsRec", RegistryValue::MakeBinary({1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(key->ReadValue("AppDefaultsRec")->data[0], 1);
+
+    const auto aside = FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.damaged-");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadBytes(aside[0]), GetParam().bytes);
+    EXPECT_NO_THROW(ParseHive(ReadBytes(MachineHive())));
+
+    // One plain line naming both files.
+    const std::string said = diagnostics_.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(MachineHive().string() + " is damaged"), std::string::npos) << said;
+    EXPECT_NE(said.find(aside[0].string()), std::string::npos) << said;
+}
+
+const std::string kGoodStart =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Tessarine]\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, RegHiveStoreDamageTest,
+    ::testing::Values(
+        DamageCase{"Truncated", kGoodStart + "\"AppDefaultsRec\"=hex:02,00,00,00,\\\n"},
+        DamageCase{"NotTheFormat", "<?xml version=\"1.0\"?>\n<settings/>\n"},
+        DamageCase{"InvalidUtf8", kGoodStart + "\"Name\"=\"\xFF\xFE\xFD\"\n"},
+        DamageCase{"InvalidUtf16", std::string("\xFF\xFEW\x00\x00\xDC\x0A\x00", 8)},
+        DamageCase{"UnparseableValue", kGoodStart + "\"AppDefaultsRec\"=dword:nothex\n"},
+        DamageCase{"TooLarge", kGoodStart + std::string(kMaxHiveFileSize, ';')}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(RegHiveStoreTest, SettingAsideNeverReplacesAnEarlierDamagedFile) {
+    RegHiveStoreOptions options = Quiet();
+    options.now = [] { return std::time_t{1700000000}; };  // the same second every time
+    RegHiveStore store(Locations(), options);
+
+    WriteBytes(MachineHive(), "first damage");
+    Open(store);
+    WriteBytes(MachineHive(), "second damage");
+    Open(store);
+
+    const auto aside = FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.damaged-");
+    ASSERT_EQ(aside.size(), 2u);
+    EXPECT_EQ(ReadBytes(aside[0]), "first damage");
+    EXPECT_EQ(ReadBytes(aside[1]), "second damage");
+    EXPECT_EQ(aside[1].string(), aside[0].string() + "-2");
+    EXPECT_NE(aside[0].string().find(".damaged-2023"), std::string::npos) << aside[0];
+}
+
+TEST_F(RegHiveStoreTest, AnEmptyFileIsAnEmptyHive) {
+    WriteBytes(MachineHive(), "");
+    RegHiveStore store(Locations(), Quiet());
+    Open(store)->WriteValue("x", RegistryValue::MakeNumber32(1));
+    EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.damaged-").empty());
+    EXPECT_TRUE(diagnostics_.str().empty());
+}
+
+// The overlay decision: a user who may not write the machine hive reads the
+// overlay first and writes only there.
+TEST_F(RegHiveStoreTest, MachineHiveTheUserCannotWriteGetsAPerUserOverlay) {
+    HiveLocations locations = Locations();
+    locations.machine_overlay =
+        dir_ / "state" / "tessarine" / "VirtualStore" / "HKEY_LOCAL_MACHINE.reg";
+    {
+        RegHiveStore admin(locations, Quiet());
+        auto key = Open(admin);
+        key->WriteValue("Shared", RegistryValue::MakeNumber32(1));
+        key->WriteValue("Mine", RegistryValue::MakeNumber32(1));
+    }
+    const std::string machine_before = ReadBytes(MachineHive());
+
+    RegHiveStoreOptions restricted = Quiet();
+    restricted.can_write = [&](const fs::path& hive) { return hive != locations.machine; };
+    {
+        RegHiveStore user(locations, restricted);
+        auto key = Open(user);
+        EXPECT_EQ(key->ReadValue("Mine")->AsNumber32(), 1u);  // from the machine hive
+        key->WriteValue("Mine", RegistryValue::MakeNumber32(2));
+        EXPECT_EQ(key->ReadValue("Mine")->AsNumber32(), 2u);
+        EXPECT_EQ(key->ReadValue("Shared")->AsNumber32(), 1u);
+        // A key only the machine hive has opens without writing the overlay.
+        Open(user, RegistryRoot::LocalMachine, "Software\\Tessarine");
+    }
+    EXPECT_EQ(ReadBytes(MachineHive()), machine_before);
+    EXPECT_EQ(ParseHive(ReadBytes(locations.machine_overlay)).keys.size(), 1u);
+
+    RegHiveStore again(locations, restricted);
+    EXPECT_EQ(Open(again)->ReadValue("Mine")->AsNumber32(), 2u);
+    RegHiveStore admin(locations, Quiet());
+    EXPECT_EQ(Open(admin)->ReadValue("Mine")->AsNumber32(), 1u);
+}
+
+TEST_F(RegHiveStoreTest, RealWritabilityCheckSendsWritesToTheOverlay) {
+    // Nothing, not even root, can create a directory below a regular file.
+    WriteBytes(dir_ / "blocker", "x");
+    HiveLocations locations;
+    locations.machine = dir_ / "blocker" / "HKEY_LOCAL_MACHINE.reg";
+    locations.user = dir_ / "blocker" / "HKEY_CURRENT_USER.reg";
+    locations.machine_overlay = dir_ / "state" / "VirtualStore" / "HKEY_LOCAL_MACHINE.reg";
+    EXPECT_FALSE(CanWriteHive(locations.machine));
+    EXPECT_TRUE(CanWriteHive(dir_ / "new" / "deeper" / "x.reg"));
+    EXPECT_TRUE(fs::is_directory(dir_ / "new" / "deeper"));
+
+    RegHiveStore store(locations, Quiet());
+    Open(store)->WriteValue("AppDefaultsRec", RegistryValue::MakeBinary({2}));
+    EXPECT_EQ(ParseHive(ReadBytes(locations.machine_overlay))
+                  .FindKey("HKEY_LOCAL_MACHINE\\Software\\Tessarine")
+                  ->FindValue("AppDefaultsRec")
+                  ->value.data,
+              std::vector<std::uint8_t>{2});
+    // The user hive has nowhere to go: its keys cannot be opened.
+    EXPECT_EQ(store.CreateKey(RegistryRoot::CurrentUser, "Software\\Tessarine"), nullptr);
+
+    locations.machine_overlay = dir_ / "blocker" / "overlay.reg";
+    RegHiveStore nowhere(locations, Quiet());
+    EXPECT_EQ(nowhere.CreateKey(RegistryRoot::LocalMachine, kSettingsKey), nullptr);
+    EXPECT_TRUE(diagnostics_.str().empty());
+}
+
+TEST(HiveLocationsTest, FollowTheEnvironment) {
+    std::map<std::string, std::string> env;
+    const EnvironmentLookup lookup = [&](const char* name) -> std::optional<std::string> {
+        auto it = env.find(name);
+        if (it == env.end()) return std::nullopt;
+        return it->second;
+    };
+
+    env = {{"HOME", "/home/ann"}};
+    HiveLocations l = ResolveHiveLocations(lookup);
+    EXPECT_EQ(l.machine, "/var/lib/tessarine/HKEY_LOCAL_MACHINE.reg");
+    EXPECT_EQ(l.user, "/home/ann/.config/tessarine/HKEY_CURRENT_USER.reg");
+    EXPECT_EQ(l.machine_overlay,
+              "/home/ann/.local/state/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
+
+    env = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}, {"XDG_STATE_HOME", "/st"}};
+    l = ResolveHiveLocations(lookup);
+    EXPECT_EQ(l.user, "/cfg/tessarine/HKEY_CURRENT_USER.reg");
+    EXPECT_EQ(l.machine_overlay, "/st/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
+
+    // Relative XDG values do not count.
+    env = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_STATE_HOME", ""}};
+    l = ResolveHiveLocations(lookup);
+    EXPECT_EQ(l.user, "/home/ann/.config/tessarine/HKEY_CURRENT_USER.reg");
+    EXPECT_EQ(l.machine_overlay,
+              "/home/ann/.local/state/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
+
+    env = {{"HOME", "/home/ann"}, {"TESSARINE_REGISTRY_DIR", "/portable/reg"}};
+    l = ResolveHiveLocations(lookup);
+    EXPECT_EQ(l.machine, "/portable/reg/HKEY_LOCAL_MACHINE.reg");
+    EXPECT_EQ(l.user, "/portable/reg/HKEY_CURRENT_USER.reg");
+    EXPECT_TRUE(l.machine_overlay.empty());
+
+    env = {};
+    l = ResolveHiveLocations(lookup);
+    EXPECT_TRUE(l.user.empty());
+    EXPECT_TRUE(l.machine_overlay.empty());
+    RegHiveStore homeless(l);
+    EXPECT_EQ(homeless.CreateKey(RegistryRoot::CurrentUser, "Software\\Tessarine"), nullptr);
+}
+
+// Two processes rewriting the same hive in a loop: every state a reader can
+// observe parses, and no write is lost (each round adds a value of its own).
+TEST_F(RegHiveStoreTest, TwoProcessesWritingInALoopNeverTearTheFileNorLoseAWrite) {
+    constexpr int kRounds = 120;
+    const HiveLocations locations = Locations();
+    {
+        RegHiveStore store(locations, Quiet());
+        Open(store);
+    }
+    auto spawn = [&](const std::string& name) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int status = 0;
+            try {
+                RegHiveStore store(locations);
+                auto key = store.CreateKey(RegistryRoot::LocalMachine, kSettingsKey);
+                for (int i = 0; i < kRounds && key; ++i) {
+                    const auto number = static_cast<std::uint32_t>(i);
+                    key->WriteValue(name, RegistryValue::MakeNumber32(number));
+                    key->WriteValue(name + "-" + std::to_string(i),
+                                    RegistryValue::MakeNumber32(number));
+                }
+                if (!key) status = 2;
+            } catch (...) {
+                status = 1;
+            }
+            std::_Exit(status);
+        }
+        return pid;
+    };
+    const pid_t first = spawn("First");
+    const pid_t second = spawn("Second");
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+
+    int reads = 0;
+    int torn = 0;
+    int done = 0;
+    int statuses[2] = {-1, -1};
+    while (done < 2) {
+        try {
+            ParseHive(ReadBytes(MachineHive()));
+        } catch (const HiveFormatError&) {
+            ++torn;
+        }
+        ++reads;
+        for (int i = 0; i < 2; ++i) {
+            const pid_t pid = i == 0 ? first : second;
+            if (statuses[i] == -1) {
+                int status = 0;
+                if (::waitpid(pid, &status, WNOHANG) == pid) {
+                    statuses[i] = status;
+                    ++done;
+                }
+            }
+        }
+    }
+    for (int status : statuses) {
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+
+    const Hive hive = ParseHive(ReadBytes(MachineHive()));
+    const HiveKey* key = hive.FindKey("HKEY_LOCAL_MACHINE\\Software\\Tessarine");
+    ASSERT_NE(key, nullptr);
+    ASSERT_NE(key->FindValue("First"), nullptr);
+    ASSERT_NE(key->FindValue("Second"), nullptr);
+    EXPECT_EQ(key->FindValue("First")->value.AsNumber32(), kRounds - 1u);
+    EXPECT_EQ(key->FindValue("Second")->value.AsNumber32(), kRounds - 1u);
+    int lost = 0;
+    for (const std::string name : {"First-", "Second-"}) {
+        for (int i = 0; i < kRounds; ++i) {
+            const HiveValue* value = key->FindValue(name + std::to_string(i));
+            if (value == nullptr || value->value.AsNumber32() != static_cast<std::uint32_t>(i))
+                ++lost;
+        }
+    }
+    EXPECT_EQ(lost, 0);
+    EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.damaged-").empty());
+    EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.tmp").empty());
+}
+
+}  // namespace
+}  // namespace tessarine

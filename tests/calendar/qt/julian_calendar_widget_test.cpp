@@ -1,0 +1,195 @@
+#include "calendar/qt/julian_calendar_widget.h"
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QtTest>
+
+using tessarine::ColorSet;
+using tessarine::EncodeDateSerial;
+using tessarine::JulianCalendarWidget;
+
+namespace {
+
+constexpr ColorSet kStandard{{0xF0CAA6, 0x804040, 0xFFFFFF, 0xE8E8E8, 0xE8E8E8, 0x000000, 0xCCFFFF,
+                              0x000000, 0xCCFFFF, 0x000000, 0xC0C0C0}};
+constexpr ColorSet kGreenAndYellow{{0xCCFFFF, 0x800000, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
+                                    0xCCFFFF, 0x000000, 0xCCFFFF, 0xFFFFFF, 0xFFFFFF}};
+
+// The window around the grid; it sees the keys the grid leaves alone.
+class HostWindow : public QWidget {
+  public:
+    HostWindow() {
+        QFont font("Liberation Sans");
+        font.setPixelSize(14);
+        setFont(font);
+        resize(560, 420);
+        grid = new JulianCalendarWidget(this);
+        grid->setGeometry(8, 38, 530, 340);  // cells 75 x 48
+        grid->calendar().SetGridLineWidth(0);
+        edit = new QLineEdit(this);
+        edit->setGeometry(8, 385, 100, 24);
+    }
+
+    QList<int> keys;
+    JulianCalendarWidget* grid = nullptr;
+    QLineEdit* edit = nullptr;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        keys.append(event->key());
+        event->accept();
+    }
+};
+
+QPoint CentreOf(const JulianCalendarWidget& grid, int col, int row) {
+    const tessarine::Rect r = grid.calendar().CellRect(col, row);
+    return QPoint(r.left + r.Width() / 2, r.top + r.Height() / 2);
+}
+
+QRgb Rgb(tessarine::Color c) {
+    return qRgb(tessarine::RedOf(c), tessarine::GreenOf(c), tessarine::BlueOf(c));
+}
+
+}  // namespace
+
+class JulianCalendarWidgetTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        host = std::make_unique<HostWindow>();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(host.get()));
+        host->grid->setFocus();
+        QVERIFY(host->grid->hasFocus());
+        calendar().SetSelectedDate(EncodeDateSerial(2025, 3, 15));
+    }
+
+    void cleanup() { host.reset(); }
+
+    void pageUpReachesTheGrid() {
+        QTest::keyClick(host->grid, Qt::Key_PageUp);
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 4, 15));
+        QTest::keyClick(host->grid, Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2026, 4, 15));
+        QTest::keyClick(host->grid, Qt::Key_Left);
+        QTest::keyClick(host->grid, Qt::Key_Up);
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2026, 4, 7));
+        // Only the bare Shift press that QTest sends around the modified key.
+        QCOMPARE(host->keys, (QList<int>{Qt::Key_Shift}));
+    }
+
+    void unconsumedKeysReachTheWindow() {
+        QTest::keyClick(host->grid, Qt::Key_Escape);
+        QTest::keyClick(host->grid, Qt::Key_F1);
+        QTest::keyClick(host->grid, Qt::Key_A);
+        QCOMPARE(host->keys, (QList<int>{Qt::Key_Escape, Qt::Key_F1, Qt::Key_A}));
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 3, 15));
+    }
+
+    void tabLeavesTheGrid() {
+        QTest::keyClick(host->grid, Qt::Key_Tab);
+        QVERIFY(host->edit->hasFocus());
+        QVERIFY(!calendar().Focused());
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 3, 15));
+    }
+
+    void leftClickSelectsADayAndTakesTheFocus() {
+        host->edit->setFocus();
+        QVERIFY(!calendar().Focused());
+        QTest::mouseClick(host->grid, Qt::LeftButton, {}, CentreOf(*host->grid, 6, 1));
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 3, 1));
+        QVERIFY(host->grid->hasFocus());
+        QVERIFY(calendar().Focused());
+        // A blank cell and the header keep the selection.
+        QTest::mouseClick(host->grid, Qt::LeftButton, {}, CentreOf(*host->grid, 0, 1));
+        QTest::mouseClick(host->grid, Qt::LeftButton, {}, CentreOf(*host->grid, 3, 0));
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 3, 1));
+    }
+
+    void rightClickOpensTheMenuAndKeepsTheSelection() {
+        QMenu menu;
+        menu.addAction("Go to Date...");
+        host->grid->setPopupMenu(&menu);
+        const QPoint at = CentreOf(*host->grid, 6, 1);
+        QTest::mouseClick(host->grid, Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, host->grid->mapToGlobal(at));
+        QApplication::sendEvent(host->grid, &event);
+        QVERIFY(event.isAccepted());
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.pos(), host->grid->mapToGlobal(at));
+        menu.hide();
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 3, 15));
+    }
+
+    void doubleClickIsSignalled() {
+        QSignalSpy spy(host->grid, &JulianCalendarWidget::doubleClicked);
+        int events = 0;
+        calendar().OnDblClick = [&](tessarine::TJulianCalendar&) { ++events; };
+        QTest::mouseDClick(host->grid, Qt::LeftButton, {}, CentreOf(*host->grid, 6, 2));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(events, 1);
+    }
+
+    void paintsTheGridColours() {
+        calendar().SetColors(kGreenAndYellow);
+        calendar().SetSelectedDate(EncodeDateSerial(2025, 2, 14));  // current cell 5,3
+        const QImage focused = Render();
+        // The strips right of and below the cells.
+        QCOMPARE(focused.pixel(527, 100), Rgb(0xCCFFFF));
+        QCOMPARE(focused.pixel(100, 338), Rgb(0xCCFFFF));
+        // A day cell, a blank cell, the header: its corner and its ellipse.
+        QCOMPARE(focused.pixel(515, 60), Rgb(0x99FFCC));
+        QCOMPARE(focused.pixel(30, 70), Rgb(0xCCFFFF));
+        QCOMPARE(focused.pixel(1, 1), Rgb(0xCCFFFF));
+        QCOMPARE(focused.pixel(15, 24), Rgb(0x80FFFF));
+        // The focused day, and its dotted outline inverting the 2-pixel gap.
+        QCOMPARE(focused.pixel(440, 155), Rgb(0x800000));
+        QCOMPARE(focused.pixel(376, 144), Rgb(0x330000));
+        QCOMPARE(focused.pixel(377, 144), Rgb(0xCCFFFF));
+
+        host->edit->setFocus();
+        const QImage unfocused = Render();
+        QCOMPARE(unfocused.pixel(440, 155), Rgb(0x99FFCC));
+        QCOMPARE(unfocused.pixel(376, 144), Rgb(0xCCFFFF));
+    }
+
+    void paintsBevelsInTheStandardColours() {
+        calendar().SetColors(kStandard);
+        calendar().SetSelectedDate(EncodeDateSerial(2025, 2, 14));
+        const QImage image = Render();
+        QCOMPARE(image.pixel(10, 24), Rgb(0xE8E8E8));   // header face
+        QCOMPARE(image.pixel(10, 1), Rgb(0x000000));    // header bevel, top
+        QCOMPARE(image.pixel(74, 24), Rgb(0xC0C0C0));   // and right
+        QCOMPARE(image.pixel(460, 49), Rgb(0x000000));  // day cell bevel, top
+        QCOMPARE(image.pixel(515, 60), Rgb(0xFFFFFF));
+        QCOMPARE(image.pixel(100, 338), Rgb(0xF0CAA6));
+    }
+
+    void resizingResizesTheCells() {
+        host->grid->resize(600, 400);
+        QCOMPARE(calendar().ColWidth(), 85);
+        QCOMPARE(calendar().RowHeight(), 57);
+    }
+
+  private:
+    tessarine::TJulianCalendar& calendar() { return host->grid->calendar(); }
+
+    QImage Render() {
+        QImage image(host->grid->size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        host->grid->render(&image);
+        return image;
+    }
+
+    std::unique_ptr<HostWindow> host;
+};
+
+QTEST_MAIN(JulianCalendarWidgetTest)
+#include "julian_calendar_widget_test.moc"

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/reg_file_format.h"
+#include "platform/utf.h"
 
 namespace tessarine {
 
@@ -100,8 +101,10 @@ std::vector<std::string> SplitKeyPath(std::string_view path) {
     return parts;
 }
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string::npos;
+// Names the file can hold and read back: one line of valid UTF-8 text.
+bool IsStorableName(std::string_view text) {
+    constexpr std::string_view kBreaking("\r\n\0", 3);
+    return IsValidUtf8(text) && text.find_first_of(kBreaking) == std::string_view::npos;
 }
 
 }  // namespace
@@ -154,6 +157,7 @@ class RegHiveStore::HiveFile {
     // or a damaged file cannot be set aside first.
     void Update(const std::function<void(Hive&)>& change) {
         Lock lock(*this);
+        RemoveStaleTemporaries();
         Loaded loaded = Load();
         if (loaded.damaged) SetAside(loaded.reason);
         change(loaded.hive);
@@ -265,6 +269,18 @@ class RegHiveStore::HiveFile {
                             " aside: " + ErrnoText(errno));
     }
 
+    // Temporaries exist only while a writer holds the lock, so any we find
+    // while holding it were left by a writer that died.
+    void RemoveStaleTemporaries() {
+        const std::string prefix = path_.filename().string() + ".tmp-";
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(path_.parent_path(), ec)) {
+            if (entry.path().filename().string().rfind(prefix, 0) == 0) {
+                fs::remove(entry.path(), ec);
+            }
+        }
+    }
+
     void WriteAtomically(const std::string& content) {
         std::string temp = path_.string() + ".tmp-XXXXXX";
         FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
@@ -334,7 +350,9 @@ class HiveKeyHandle : public RegistryKey {
 
     void WriteValue(std::string_view name, const RegistryValue& value) override {
         RequireOpen();
-        if (HasLineBreak(name)) throw RegistryError("a value name cannot hold a line break");
+        if (!IsStorableName(name)) {
+            throw RegistryError("a value name must be one line of UTF-8 text without NUL");
+        }
         target_->Update([&](Hive& hive) { hive.FindOrAddKey(path_).SetValue(name, value); });
     }
 
@@ -445,7 +463,7 @@ RegHiveStore::RegHiveStore(HiveLocations locations, RegHiveStoreOptions options)
 RegHiveStore::~RegHiveStore() = default;
 
 std::unique_ptr<RegistryKey> RegHiveStore::CreateKey(RegistryRoot root, std::string_view path) {
-    if (HasLineBreak(path)) return nullptr;
+    if (!IsStorableName(path)) return nullptr;
     std::string full(RegistryRootName(root));
     for (const auto& part : SplitKeyPath(path)) full += "\\" + part;
 

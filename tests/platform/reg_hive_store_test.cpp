@@ -195,6 +195,11 @@ TEST_F(RegHiveStoreTest, NewFilesAreSharedOrPrivateByRootAndRewritesKeepTheirMod
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::group_write);
     EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.tmp").empty());
+
+    // A writer that died between creating its temporary and renaming it.
+    WriteBytes(dir_ / "HKEY_LOCAL_MACHINE.reg.tmp-AbC123", "half a hi");
+    Open(store)->WriteValue("x", RegistryValue::MakeNumber32(3));
+    EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.tmp").empty());
 }
 
 TEST_F(RegHiveStoreTest, RefusedWritesLeaveTheFileAsItWas) {
@@ -203,13 +208,18 @@ TEST_F(RegHiveStoreTest, RefusedWritesLeaveTheFileAsItWas) {
     key->WriteValue("Keep", RegistryValue::MakeNumber32(1));
     const std::string before = ReadBytes(MachineHive());
 
+    // Names the file could not hold or read back.
     EXPECT_THROW(key->WriteValue("two\nlines", RegistryValue::MakeNumber32(1)), RegistryError);
+    EXPECT_THROW(key->WriteValue(std::string("nul\0inside", 10), RegistryValue::MakeNumber32(1)),
+                 RegistryError);
+    EXPECT_THROW(key->WriteValue("bad \xFF utf-8", RegistryValue::MakeNumber32(1)), RegistryError);
     // Larger than any hive we are willing to read back.
     EXPECT_THROW(key->WriteValue("Huge", RegistryValue::MakeBinary(std::vector<std::uint8_t>(
                                              kMaxHiveFileSize / 3 + 1, 0xAA))),
                  RegistryError);
     EXPECT_EQ(ReadBytes(MachineHive()), before);
     EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, "Software\nEvil"), nullptr);
+    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, "Software\\\xC3"), nullptr);
 
     key->Close();
     EXPECT_THROW(key->ReadValue("Keep"), RegistryError);

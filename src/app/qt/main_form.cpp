@@ -1,0 +1,455 @@
+#include "app/qt/main_form.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <exception>
+
+#include "app/color_sets.h"
+#include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/speed_button.h"
+#include "platform/qt/system_locale_names.h"
+
+namespace tessarine {
+
+namespace {
+
+constexpr Color kInitialWindowColor = 0xCCFFFF;
+constexpr int kGridLeft = 8;
+constexpr int kGridTop = 38;
+constexpr int kBottomMargin = 8;
+constexpr int kNavigationButtonHeight = 31;
+constexpr int kOrderButtonWidth = 86;
+constexpr int kHiddenOrderButtonWidth = 2;
+constexpr int kGlyphSize = 16;
+
+QColor ToQColor(Color color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+QFont PixelFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// A glyph named in the desktop's icon theme, with the style's own picture
+// where the theme has none.
+struct Glyph {
+    const char* themeName;
+    QStyle::StandardPixmap standardPixmap;
+};
+
+constexpr Glyph kPrintGlyph{"document-print", QStyle::SP_FileDialogDetailedView};
+constexpr Glyph kHelpGlyph{"help-browser", QStyle::SP_TitleBarContextHelpButton};
+constexpr Glyph kLastYearGlyph{"go-first", QStyle::SP_MediaSkipBackward};
+constexpr Glyph kLastMonthGlyph{"go-previous", QStyle::SP_MediaSeekBackward};
+constexpr Glyph kTodayGlyph{"go-home", QStyle::SP_MediaStop};
+constexpr Glyph kNextMonthGlyph{"go-next", QStyle::SP_MediaSeekForward};
+constexpr Glyph kNextYearGlyph{"go-last", QStyle::SP_MediaSkipForward};
+
+// Either every glyph comes from the theme or none does, so that the buttons
+// never show a mixture of two picture styles.
+bool ThemeHasEveryGlyph() {
+    const std::array glyphs{kPrintGlyph, kHelpGlyph,      kLastYearGlyph, kLastMonthGlyph,
+                            kTodayGlyph, kNextMonthGlyph, kNextYearGlyph};
+    return std::all_of(glyphs.begin(), glyphs.end(), [](const Glyph& glyph) {
+        return QIcon::hasThemeIcon(QString::fromLatin1(glyph.themeName));
+    });
+}
+
+QIcon GlyphIcon(const QWidget& widget, const Glyph& glyph, bool fromTheme) {
+    if (fromTheme) {
+        return QIcon::fromTheme(QString::fromLatin1(glyph.themeName));
+    }
+    return widget.style()->standardIcon(glyph.standardPixmap, nullptr, &widget);
+}
+
+SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const char* caption,
+                             const QRect& geometry) {
+    auto* button = new SpeedButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QString::fromLatin1(caption));
+    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+// The client area below the menu bar: the window colour, the title band and
+// the controls at their pixel positions.
+class MainFormClient : public QWidget {
+  public:
+    explicit MainFormClient(TjulCalMainForm& form) : QWidget(&form), form_(form) {
+        setObjectName(QStringLiteral("ClientArea"));
+        setAutoFillBackground(true);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        form_.FormPaint(painter);
+    }
+    void resizeEvent(QResizeEvent* /*event*/) override { form_.FormResize(); }
+
+  private:
+    TjulCalMainForm& form_;
+};
+
+TjulCalMainForm::TjulCalMainForm(Shell* shell, QWidget* parent) : QMainWindow(parent) {
+    if (shell == nullptr) {
+        ownShell_ = std::make_unique<QtShell>();
+        shell = ownShell_.get();
+    }
+    shell_ = shell;
+    localeNames_ = SystemLocaleNames();
+    FormCreate();
+}
+
+TjulCalMainForm::~TjulCalMainForm() {
+    FormDestroy();
+}
+
+QWidget* TjulCalMainForm::ClientArea() const {
+    return client_;
+}
+
+void TjulCalMainForm::FormCreate() {
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    client_ = new MainFormClient(*this);
+    // Menus keep the desktop's menu font; everything in the client area
+    // inherits the window font, the grid included.
+    client_->setFont(PixelFont(14, false));
+    setCentralWidget(client_);
+
+    CreateMainMenu();
+    CreatePopupMenu();
+    CreateTopBar();
+    CreateNavigationBar();
+
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, ToQColor(kInitialWindowColor));
+    client_->setPalette(palette);
+
+    CreateCalendar();
+
+    const DateSerial today = TodayDate();
+    MarkedDate1 = today;
+    MarkedDate2 = today;
+    MarkedDate3 = today;
+
+    UpdateDateCaption();
+    ApplyColorSet(MakeColorSets()[kStandardColorsIndex]);
+
+    setMinimumSize(kMinOuterSize);
+    setMaximumSize(kMaxOuterSize);
+    resize(kInitialOuterSize);
+    CentreOnScreen();
+}
+
+void TjulCalMainForm::FormDestroy() {
+    delete calendar1_;
+    calendar1_ = nullptr;
+}
+
+void TjulCalMainForm::CreateTopBar() {
+    const bool themed = ThemeHasEveryGlyph();
+
+    btnPrint = MakeSpeedButton(client_, "btnPrint", "Print", QRect(1, 2, 80, 31));
+    btnPrint->setGlyph(GlyphIcon(*btnPrint, kPrintGlyph, themed), SpeedButton::GlyphSide::Left);
+    btnPrint->setEnabled(false);
+
+    lblDateCaption = new QLabel(QStringLiteral("Date"), client_);
+    lblDateCaption->setObjectName(QStringLiteral("lblDateCaption"));
+    lblDateCaption->setFont(PixelFont(16, true));
+    lblDateCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblDateCaption->setAutoFillBackground(false);
+    lblDateCaption->setAttribute(Qt::WA_TranslucentBackground);
+    lblDateCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblDateCaption->setGeometry(96, 8, 225, 23);
+
+    btnOrder = MakeSpeedButton(client_, "btnOrder", "Donate", QRect(272, 2, kOrderButtonWidth, 31));
+    btnOrder->setEnabled(false);
+
+    btnHelp = MakeSpeedButton(client_, "btnHelp", "Help", QRect(384, 2, 74, 31));
+    // The icon supplies its own disabled picture.
+    btnHelp->setGlyph(GlyphIcon(*btnHelp, kHelpGlyph, themed), SpeedButton::GlyphSide::Left);
+    connect(btnHelp, &SpeedButton::clicked, this, &TjulCalMainForm::btnHelpClick);
+
+    btnExit = MakeSpeedButton(client_, "btnExit", "Exit", QRect(456, 2, 74, 31));
+    connect(btnExit, &SpeedButton::clicked, this, &TjulCalMainForm::btnExitClick);
+}
+
+void TjulCalMainForm::CreateNavigationBar() {
+    const bool themed = ThemeHasEveryGlyph();
+    struct Spec {
+        SpeedButton** field;
+        const char* name;
+        const char* caption;
+        int left;
+        Glyph glyph;
+        SpeedButton::GlyphSide side;
+        void (TjulCalMainForm::*handler)();
+    };
+    const std::array specs{
+        Spec{&btnLastYear, "btnLastYear", "Last Year", 0, kLastYearGlyph,
+             SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastYearClick},
+        Spec{&btnLastMonth, "btnLastMonth", "Last Month", 98, kLastMonthGlyph,
+             SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastMonthClick},
+        Spec{&btnToday, "btnToday", "Today", 197, kTodayGlyph, SpeedButton::GlyphSide::Left,
+             &TjulCalMainForm::btnTodayClick},
+        Spec{&btnNextMonth, "btnNextMonth", "Next Month", 295, kNextMonthGlyph,
+             SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextMonthClick},
+        Spec{&btnNextYear, "btnNextYear", "Next Year", 394, kNextYearGlyph,
+             SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextYearClick},
+    };
+    for (const Spec& spec : specs) {
+        SpeedButton* button = MakeSpeedButton(client_, spec.name, spec.caption,
+                                              QRect(spec.left, 256, 100, kNavigationButtonHeight));
+        button->setGlyph(GlyphIcon(*button, spec.glyph, themed), spec.side);
+        connect(button, &SpeedButton::clicked, this, spec.handler);
+        *spec.field = button;
+    }
+}
+
+void TjulCalMainForm::CreateCalendar() {
+    calendar1_ = new JulianCalendarWidget(client_);
+    calendar1_->setObjectName(QStringLiteral("Calendar1"));
+    calendar1_->setLocaleNames(localeNames_);
+    TJulianCalendar& grid = calendar1_->calendar();
+    grid.SetGridLineWidth(0);
+    grid.OnChange = [this](TJulianCalendar& /*sender*/) { Calendar1Change(); };
+    calendar1_->setPopupMenu(PopupMenu1);
+    calendar1_->installEventFilter(this);
+    calendar1_->setGeometry(kGridLeft, kGridTop, 100, 100);
+    FormResize();
+}
+
+void TjulCalMainForm::SetOrderButtonShown(bool shown) {
+    btnOrder->setVisible(shown);
+    btnOrder->resize(shown ? kOrderButtonWidth : kHiddenOrderButtonWidth, btnOrder->height());
+    FormResize();
+}
+
+void TjulCalMainForm::FormResize() {
+    if (btnNextYear == nullptr) {
+        return;  // a size change before the controls exist
+    }
+    const int clientWidth = client_->width();
+    const int clientHeight = client_->height();
+
+    btnExit->move(clientWidth - btnExit->width(), btnExit->y());
+    btnHelp->move(btnExit->x() - btnHelp->width(), btnHelp->y());
+    btnOrder->move(btnHelp->x() - btnOrder->width(), btnOrder->y());
+    lblDateCaption->resize(std::max(0, btnOrder->x() - btnPrint->width() - 2),
+                           lblDateCaption->height());
+
+    const int bottom = clientHeight - btnLastYear->height() - kBottomMargin;
+    if (calendar1_ != nullptr) {
+        calendar1_->setGeometry(kGridLeft, kGridTop, std::max(0, clientWidth - 2 * kGridLeft),
+                                std::max(0, bottom - kGridTop));
+    }
+
+    const int fifth = clientWidth / 5;
+    const std::array row{btnLastYear, btnLastMonth, btnToday, btnNextMonth, btnNextYear};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        row[i]->setGeometry(static_cast<int>(i) * fifth, bottom, fifth, row[i]->height());
+    }
+}
+
+void TjulCalMainForm::FormPaint(QPainter& painter) {
+    const int width = client_->width();
+    const int bandBottom = lblDateCaption->y() + lblDateCaption->height();
+    painter.fillRect(QRect(0, 2, width, bandBottom - 2),
+                     ToQColor(activeColors_[ColorSet::TitleBandColor]));
+    painter.fillRect(QRect(0, 0, width, 1), Qt::black);
+    painter.fillRect(QRect(0, bandBottom + 1, width, 1), Qt::white);
+    painter.fillRect(QRect(0, bandBottom + 2, width, 1), Qt::black);
+}
+
+void TjulCalMainForm::ApplyColorSet(const ColorSet& colors) {
+    activeColors_ = colors;
+    if (calendar1_ != nullptr) {
+        calendar1_->calendar().SetColors(colors);
+        calendar1_->update();
+    }
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, ToQColor(colors[ColorSet::BackgroundColor]));
+    client_->setPalette(palette);
+    if (client_->isVisible()) {
+        client_->repaint();
+    } else {
+        client_->update();
+    }
+}
+
+bool TjulCalMainForm::FormKeyDown(QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Escape:
+            close();
+            return true;
+        case Qt::Key_F1:
+            StartMyHelp(kHelpTopic);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TjulCalMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == calendar1_ && event->type() == QEvent::KeyPress) {
+        bool consumed = false;
+        RunCommand([&] { consumed = FormKeyDown(*static_cast<QKeyEvent*>(event)); });
+        if (consumed) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TjulCalMainForm::keyPressEvent(QKeyEvent* event) {
+    // Keys that reach the window itself: nothing had the focus, or the grid
+    // passed them on (then they were seen already and are none of ours).
+    bool consumed = false;
+    RunCommand([&] { consumed = FormKeyDown(*event); });
+    if (!consumed) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+bool TjulCalMainForm::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            // The grid is the one control that takes the focus: give it the
+            // keys from the start.
+            if (calendar1_ != nullptr && focusWidget() == nullptr) {
+                calendar1_->setFocus(Qt::ActiveWindowFocusReason);
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+            FollowFrameExtent();
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
+
+QSize TjulCalMainForm::FrameExtent() const {
+    return frameGeometry().size() - geometry().size();
+}
+
+void TjulCalMainForm::FollowFrameExtent() {
+    const QSize frame = FrameExtent();
+    if (frame == knownFrame_ || frame.width() < 0 || frame.height() < 0) {
+        return;
+    }
+    knownFrame_ = frame;
+    setMinimumSize(kMinOuterSize - frame);
+    setMaximumSize(kMaxOuterSize - frame);
+    if (!frameSeen_ && !frame.isNull()) {
+        frameSeen_ = true;
+        resize(kInitialOuterSize - frame);
+        CentreOnScreen();
+    }
+}
+
+void TjulCalMainForm::CentreOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr) {
+        return;
+    }
+    const QRect available = where->availableGeometry();
+    const QSize outer = size() + FrameExtent();
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
+}
+
+template <typename Command>
+void TjulCalMainForm::RunCommand(Command&& command) {
+    try {
+        command();
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(this, QString::fromLatin1(kApplicationTitle),
+                              QString::fromStdString(failure.what()));
+    } catch (...) {
+        QMessageBox::critical(this, QString::fromLatin1(kApplicationTitle),
+                              QStringLiteral("The command failed for an unknown reason."));
+    }
+}
+
+void TjulCalMainForm::UpdateDateCaption() {
+    if (calendar1_ == nullptr) {
+        return;
+    }
+    const std::string caption =
+        FormatDateSerial("mmmm yyyy", calendar1_->calendar().SelectedDate(), localeNames_);
+    lblDateCaption->setText(QString::fromStdString(caption));
+}
+
+void TjulCalMainForm::StartMyHelp(const std::string& /*topic*/) {
+    ShellOpen(kHelpFile, "", kShowNormal, "");
+}
+
+void TjulCalMainForm::ShellOpen(const std::string& file, const std::string& parameters,
+                                int showCommand, const std::string& directory) {
+    shell_->Open(file, parameters, showCommand, directory);
+}
+
+void TjulCalMainForm::Calendar1Change() {
+    UpdateDateCaption();
+}
+
+void TjulCalMainForm::btnLastYearClick() {
+    RunCommand([this] { calendar1_->calendar().PreviousYear(); });
+}
+
+void TjulCalMainForm::btnLastMonthClick() {
+    RunCommand([this] { calendar1_->calendar().PreviousMonth(); });
+}
+
+void TjulCalMainForm::btnTodayClick() {
+    RunCommand([this] { calendar1_->calendar().SetSelectedDate(TodayDate()); });
+}
+
+void TjulCalMainForm::btnNextMonthClick() {
+    RunCommand([this] { calendar1_->calendar().NextMonth(); });
+}
+
+void TjulCalMainForm::btnNextYearClick() {
+    RunCommand([this] { calendar1_->calendar().NextYear(); });
+}
+
+void TjulCalMainForm::btnHelpClick() {
+    RunCommand([this] { StartMyHelp(kHelpTopic); });
+}
+
+void TjulCalMainForm::Instructions1Click() {
+    btnHelpClick();
+}
+
+void TjulCalMainForm::btnExitClick() {
+    close();
+}
+
+void TjulCalMainForm::Exit1Click() {
+    close();
+}
+
+}  // namespace tessarine

@@ -1,0 +1,14 @@
+#include "platform/qt/icon_theme_setup.h"
+
+#include <QIcon>
+
+namespace tessarine {
+
+void SetUpIconTheme() {
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QStringLiteral("hicolor")) {
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    }
+}
+
+}  // namespace tessarine

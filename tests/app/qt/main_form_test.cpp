@@ -1,0 +1,444 @@
+#include "app/qt/main_form.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QtTest>
+#include <optional>
+#include <vector>
+
+#include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/font_setup.h"
+#include "support/recording_shell.h"
+
+using namespace tessarine;
+
+namespace {
+
+QString Caption(const TjulCalMainForm& form) {
+    return form.findChild<QLabel*>(QStringLiteral("lblDateCaption"))->text();
+}
+
+QToolButton* Button(const TjulCalMainForm& form, const char* name) {
+    auto* button = form.findChild<QToolButton*>(QString::fromLatin1(name));
+    Q_ASSERT(button != nullptr);
+    return button;
+}
+
+// The caption expected for a month, taken from the locale itself rather than
+// from the program's own formatting.
+QString MonthCaption(int year, int month) {
+    return QLocale::system().standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
+           QString::number(year);
+}
+
+bool SystemLocaleIsEnglish() {
+    const QLocale::Language language = QLocale::system().language();
+    return language == QLocale::C || language == QLocale::English;
+}
+
+void ShowActive(TjulCalMainForm& form) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+}
+
+struct Item {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    bool enabled;
+    std::optional<bool> checked;  // empty: no check mark at all
+};
+
+constexpr std::nullopt_t kPlain = std::nullopt;
+
+Item Separator(const char* name) {
+    return {name, "", "", true, kPlain};
+}
+
+void CompareMenu(const QMenu& menu, const std::vector<Item>& expected) {
+    const QList<QAction*> actions = menu.actions();
+    QCOMPARE(actions.size(), static_cast<qsizetype>(expected.size()));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const QAction& action = *actions[i];
+        const Item& item = expected[static_cast<std::size_t>(i)];
+        const QByteArray where = QByteArray(item.name);
+        QVERIFY2(action.objectName() == QLatin1String(item.name),
+                 qPrintable(action.objectName() + " instead of " + item.name));
+        if (QByteArray(item.caption).isEmpty()) {
+            QVERIFY2(action.isSeparator(), where);
+            continue;
+        }
+        QVERIFY2(!action.isSeparator(), where);
+        QCOMPARE(action.text(), QString::fromLatin1(item.caption));
+        QCOMPARE(action.statusTip(), QString::fromLatin1(item.hint));
+        QVERIFY2(action.isEnabled() == item.enabled, where);
+        QVERIFY2(action.isCheckable() == item.checked.has_value(), where);
+        if (item.checked) {
+            QVERIFY2(action.isChecked() == *item.checked, where);
+        }
+    }
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { SetUpFontSubstitutes(); }
+
+    void startsOnTodayWithTheMarksOnToday() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        const QDate today = QDate::currentDate();
+        const DateSerial todaySerial = EncodeDateSerial(static_cast<std::uint16_t>(today.year()),
+                                                        static_cast<std::uint16_t>(today.month()),
+                                                        static_cast<std::uint16_t>(today.day()));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tessarine - Freeware Edition"));
+        QCOMPARE(form.Calendar1()->calendar().SelectedDate(), todaySerial);
+        QCOMPARE(form.MarkedDate1, todaySerial);
+        QCOMPARE(form.MarkedDate2, todaySerial);
+        QCOMPARE(form.MarkedDate3, todaySerial);
+        QCOMPARE(Caption(form), MonthCaption(today.year(), today.month()));
+    }
+
+    void hostsTheGridAsDesigned() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        JulianCalendarWidget* grid = form.Calendar1();
+        QCOMPARE(grid->parentWidget(), form.ClientArea());
+        QCOMPARE(grid->pos(), QPoint(8, 38));
+        QCOMPARE(grid->calendar().GridLineWidth(), 0);
+        QCOMPARE(grid->calendar().Colors(), form.ActiveColors());
+        QCOMPARE(form.ActiveColors()[ColorSet::BackgroundColor], Color{0xF0CAA6});
+        QCOMPARE(form.ActiveColors()[ColorSet::TitleBandColor], Color{0xE8E8E8});
+        QCOMPARE(grid->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(grid->font().pixelSize(), 14);
+        const QFont captionFont = form.findChild<QLabel*>(QStringLiteral("lblDateCaption"))->font();
+        QCOMPARE(captionFont.pixelSize(), 16);
+        QVERIFY(captionFont.bold());
+    }
+
+    void buttonsMoveTheDateAndTheCaptionFollows() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        TJulianCalendar& grid = form.Calendar1()->calendar();
+        grid.SetSelectedDate(EncodeDateSerial(2025, 2, 15));
+        QCOMPARE(Caption(form), MonthCaption(2025, 2));
+
+        QTest::mouseClick(Button(form, "btnNextMonth"), Qt::LeftButton);
+        QCOMPARE(grid.SelectedDate(), EncodeDateSerial(2025, 3, 15));
+        QCOMPARE(Caption(form), MonthCaption(2025, 3));
+        if (SystemLocaleIsEnglish()) {
+            QCOMPARE(Caption(form), QStringLiteral("March 2025"));
+        }
+
+        QTest::mouseClick(Button(form, "btnLastYear"), Qt::LeftButton);
+        QCOMPARE(Caption(form), MonthCaption(2024, 3));
+        QTest::mouseClick(Button(form, "btnLastMonth"), Qt::LeftButton);
+        QTest::mouseClick(Button(form, "btnLastMonth"), Qt::LeftButton);
+        QCOMPARE(grid.SelectedDate(), EncodeDateSerial(2024, 1, 15));
+        QCOMPARE(Caption(form), MonthCaption(2024, 1));
+        QTest::mouseClick(Button(form, "btnNextYear"), Qt::LeftButton);
+        QCOMPARE(Caption(form), MonthCaption(2025, 1));
+
+        QTest::mouseClick(Button(form, "btnToday"), Qt::LeftButton);
+        const QDate today = QDate::currentDate();
+        QCOMPARE(Caption(form), MonthCaption(today.year(), today.month()));
+    }
+
+    void navigationButtonsNeverTakeTheFocus() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        ShowActive(form);
+        QCOMPARE(QApplication::focusWidget(), form.Calendar1());
+        for (const char* name : {"btnPrint", "btnOrder", "btnHelp", "btnExit", "btnLastYear",
+                                 "btnLastMonth", "btnToday", "btnNextMonth", "btnNextYear"}) {
+            QToolButton* button = Button(form, name);
+            QVERIFY2(button->focusPolicy() == Qt::NoFocus, name);
+            QVERIFY2(button->autoRaise(), name);
+        }
+        QTest::mouseClick(Button(form, "btnNextMonth"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), form.Calendar1());
+    }
+
+    void pageUpReachesTheGridWithoutAClickFirst() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.Calendar1()->calendar().SetSelectedDate(EncodeDateSerial(2025, 2, 15));
+        ShowActive(form);
+        QCOMPARE(QApplication::focusWidget(), form.Calendar1());
+
+        QTest::keyClick(form.windowHandle(), Qt::Key_PageUp);
+        QCOMPARE(form.Calendar1()->calendar().SelectedDate(), EncodeDateSerial(2025, 3, 15));
+        QCOMPARE(Caption(form), MonthCaption(2025, 3));
+        QTest::keyClick(form.windowHandle(), Qt::Key_PageDown, Qt::ShiftModifier);
+        QCOMPARE(Caption(form), MonthCaption(2024, 3));
+        QVERIFY(form.isVisible());
+    }
+
+    void escapeClosesAlsoWhileTheGridHasTheFocus() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        ShowActive(form);
+        const DateSerial before = form.Calendar1()->calendar().SelectedDate();
+        QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.Calendar1()->calendar().SelectedDate(), before);
+        QVERIFY(shell.requests.empty());
+    }
+
+    void escapeClosesWhenNothingHasTheFocus() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        ShowActive(form);
+        form.Calendar1()->clearFocus();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+    }
+
+    void exitCommandsClose_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("button") << false;
+        QTest::newRow("menu") << true;
+    }
+    void exitCommandsClose() {
+        QFETCH(bool, fromMenu);
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        ShowActive(form);
+        if (fromMenu) {
+            form.findChild<QAction*>(QStringLiteral("Exit1"))->trigger();
+        } else {
+            QTest::mouseClick(Button(form, "btnExit"), Qt::LeftButton);
+        }
+        QVERIFY(!form.isVisible());
+    }
+
+    void everyHelpCommandOpensThePageNormally_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("F1 in the grid") << "F1";
+        QTest::newRow("Help button") << "button";
+        QTest::newRow("Help Contents") << "menu";
+    }
+    void everyHelpCommandOpensThePageNormally() {
+        QFETCH(QString, how);
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        ShowActive(form);
+        const DateSerial before = form.Calendar1()->calendar().SelectedDate();
+        if (how == QLatin1String("F1")) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_F1);
+        } else if (how == QLatin1String("button")) {
+            QTest::mouseClick(Button(form, "btnHelp"), Qt::LeftButton);
+        } else {
+            form.findChild<QAction*>(QStringLiteral("Instructions1"))->trigger();
+        }
+        QCOMPARE(shell.requests.size(), std::size_t{1});
+        const RecordingShell::Request& request = shell.requests.front();
+        QCOMPARE(request.file, std::string("tessarine4.html"));
+        QCOMPARE(request.parameters, std::string());
+        QCOMPARE(request.showCommand, 5);
+        QCOMPARE(request.directory, std::string());
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Calendar1()->calendar().SelectedDate(), before);
+    }
+
+    void layoutAtClientWidth527() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        form.resize(527, 400);
+        QTRY_COMPARE(form.ClientArea()->width(), 527);
+        const int clientHeight = form.ClientArea()->height();
+        const int bottom = clientHeight - 31 - 8;
+
+        const char* row[] = {"btnLastYear", "btnLastMonth", "btnToday", "btnNextMonth",
+                             "btnNextYear"};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Button(form, row[i])->geometry(), QRect(i * 105, bottom, 105, 31));
+        }
+        QCOMPARE(Button(form, "btnNextYear")->geometry().right(), 524);  // 2 pixels uncovered
+
+        QCOMPARE(Button(form, "btnExit")->geometry(), QRect(453, 2, 74, 31));
+        QCOMPARE(Button(form, "btnHelp")->geometry(), QRect(379, 2, 74, 31));
+        QCOMPARE(Button(form, "btnOrder")->geometry(), QRect(293, 2, 86, 31));
+        QCOMPARE(Button(form, "btnPrint")->geometry(), QRect(1, 2, 80, 31));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lblDateCaption"))->geometry(),
+                 QRect(96, 8, 211, 23));
+        QCOMPARE(form.Calendar1()->geometry(), QRect(8, 38, 511, bottom - 38));
+    }
+
+    void hiddenDonateButtonClosesUp() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        form.resize(527, 400);
+        QTRY_COMPARE(form.ClientArea()->width(), 527);
+        auto* label = form.findChild<QLabel*>(QStringLiteral("lblDateCaption"));
+        const int shownWidth = label->width();
+
+        form.SetOrderButtonShown(false);
+        QVERIFY(!Button(form, "btnOrder")->isVisible());
+        QCOMPARE(Button(form, "btnExit")->x(), 453);
+        QCOMPARE(Button(form, "btnHelp")->x(), 379);
+        QCOMPARE(label->width(), shownWidth + 84);
+
+        form.SetOrderButtonShown(true);
+        QVERIFY(Button(form, "btnOrder")->isVisible());
+        QCOMPARE(Button(form, "btnOrder")->geometry(), QRect(293, 2, 86, 31));
+        QCOMPARE(label->width(), shownWidth);
+    }
+
+    // Before the window is shown no frame is known and the outer size is
+    // the window's own; once shown, the frame counts in.
+    void sizeStartsAndStaysWithinTheLimits() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        QCOMPARE(form.size(), QSize(541, 419));
+        QCOMPARE(form.minimumSize(), QSize(480, 404));
+        QCOMPARE(form.maximumSize(), QSize(820, 620));
+
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(541, 419));
+        form.resize(300, 200);
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(480, 404));
+        form.resize(2000, 1500);
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(820, 620));
+    }
+
+    void titleBandIsPaintedInTheActiveColours() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage image = form.ClientArea()->grab().toImage();
+        const QColor window(0xA6, 0xCA, 0xF0);  // 0xF0CAA6
+        const QColor band(0xE8, 0xE8, 0xE8);
+        // Between the Print button and the caption, and at the far left.
+        for (int x : {0, 88}) {
+            QCOMPARE(image.pixelColor(x, 0), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(x, 1), window);
+            QCOMPARE(image.pixelColor(x, 2), band);
+            QCOMPARE(image.pixelColor(x, 30), band);
+            QCOMPARE(image.pixelColor(x, 31), window);
+            QCOMPARE(image.pixelColor(x, 32), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(x, 33), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(x, 34), window);
+        }
+        // The band reaches the right edge.
+        QCOMPARE(image.pixelColor(image.width() - 1, 2), band);
+        QCOMPARE(image.pixelColor(image.width() - 1, 33), QColor(Qt::black));
+    }
+
+    void mainMenuHoldsEveryItemAsDesigned() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        QMenuBar* bar = form.menuBar();
+        QCOMPARE(bar->objectName(), QStringLiteral("MainMenu1"));
+
+        const std::vector<Item> top{{"File1", "&File", "File Menu", true, kPlain},
+                                    {"Date1", "&Date", "Date Functions", true, kPlain},
+                                    {"Options1", "&Options", "", true, kPlain},
+                                    {"Help1", "&Help", "Help Menu", true, kPlain}};
+        CompareMenu(*form.findChild<QMenu*>(QStringLiteral("File1")),
+                    {{"Print1", "&Print Planner or Calendar...", "Print Calendar for current month",
+                      false, kPlain},
+                     Separator("N7"),
+                     {"Exit1", "E&xit", "Exit this program", true, kPlain}});
+        const QList<QAction*> barActions = bar->actions();
+        QCOMPARE(barActions.size(), static_cast<qsizetype>(top.size()));
+        for (std::size_t i = 0; i < top.size(); ++i) {
+            const QAction& action = *barActions[static_cast<qsizetype>(i)];
+            QCOMPARE(action.objectName(), QString::fromLatin1(top[i].name));
+            QCOMPARE(action.text(), QString::fromLatin1(top[i].caption));
+            QCOMPARE(action.statusTip(), QString::fromLatin1(top[i].hint));
+            QVERIFY(action.isEnabled());
+            QVERIFY(action.menu() != nullptr);
+        }
+
+        CompareMenu(*form.findChild<QMenu*>(QStringLiteral("Date1")),
+                    {{"GoToDate2", "Go To Date...", "Go to a specific date", false, kPlain},
+                     Separator("N5"),
+                     {"DisplayDateDifferences1", "Display Date Differences...",
+                      "Display Date Differences", false, kPlain},
+                     Separator("N1"),
+                     {"SetasDate12", "Set as Date 1", "Mark current date as Date 1", false, kPlain},
+                     {"SetasDate22", "Set as Date 2", "Mark current date as Date 2", false, kPlain},
+                     {"SetasDate32", "Set as Date 3", "Mark current date as Date 3", false, kPlain},
+                     Separator("N4"),
+                     {"GotoDate12", "Go to Date 1", "Jump to the date previously marked as Date 1",
+                      false, kPlain},
+                     {"GotoDate22", "Go to Date 2", "Jump to the date previously marked as Date 2",
+                      false, kPlain},
+                     {"GotoDate32", "Go to Date 3", "Jump to the date previously marked as Date 3",
+                      false, kPlain}});
+
+        CompareMenu(
+            *form.findChild<QMenu*>(QStringLiteral("Options1")),
+            {{"ShowDayofYear1", "Show Day of Year", "Show Day of Year ", false, true},
+             {"ShowJulianDayNumbers1", "Show Chronological Julian Day Numbers",
+              "Uniform count of days from -4712 January 1 (Chronological Julian Day "
+              "Number)",
+              false, false},
+             {"ShowNone1", "Show None", "Do not show Day Numbers", false, false},
+             Separator("N9"),
+             {"UseStandardColorSet1", "Standard Colors", "", false, true},
+             {"UseDefaultColorset1", "Green and Yellow", "Use default color set", false, false},
+             {"UseBusinessColorset1", "Silver and Teal", "Use Business Colors", false, false}});
+
+        CompareMenu(
+            *form.findChild<QMenu*>(QStringLiteral("Help1")),
+            {{"Instructions1", "&Help Contents", "Program Instructions screen", true, kPlain},
+             {"About1", "&About Tessarine...", "", false, kPlain},
+             Separator("N10"),
+             {"MakeaDonation1", "Make a Donation", "", false, kPlain}});
+    }
+
+    void contextMenuHoldsEveryItemAsDesigned() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        CompareMenu(
+            *form.findChild<QMenu*>(QStringLiteral("PopupMenu1")),
+            {{"GotoDate1", "Go to Date...", "Go to a specific date", false, kPlain},
+             Separator("N6"),
+             {"DisplayDateDifferences2", "Display Date Differences...", "Display Date Differences",
+              false, kPlain},
+             Separator("N2"),
+             {"SetasDate11", "Set as Date 1", "Mark current date as Date 1", false, kPlain},
+             {"SetasDate21", "Set as Date 2", "Mark current date as Date 2", false, kPlain},
+             {"SetasDate31", "Set as Date 3", "Mark current date as Date 3", false, kPlain},
+             Separator("N3"),
+             {"GotoDate11", "Go to Date 1", "Jump to the date previously marked as Date 1", false,
+              kPlain},
+             {"GotoDate21", "Go to Date 2", "Jump to the date previously marked as Date 2", false,
+              kPlain},
+             {"GotoDate31", "Go to Date 3", "Jump to the date previously marked as Date 3", false,
+              kPlain},
+             Separator("N8"),
+             {"ShowDayofYear2", "Show Day of Year", "Show Day of Year ", false, true},
+             {"ShowJulianDayNumbers2", "Show Chronological Julian Day Numbers",
+              "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)", false,
+              false},
+             {"ShowNone2", "Show None", "Do not show Day Numbers", false, false}});
+    }
+
+    void unbuiltButtonsAreDisabled() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        QVERIFY(!Button(form, "btnPrint")->isEnabled());
+        QVERIFY(!Button(form, "btnOrder")->isEnabled());
+        QCOMPARE(Button(form, "btnOrder")->text(), QStringLiteral("Donate"));
+        QVERIFY(Button(form, "btnHelp")->isEnabled());
+        QVERIFY(Button(form, "btnExit")->isEnabled());
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "main_form_test.moc"

@@ -19,11 +19,6 @@ inline constexpr std::uint8_t BlueOf(Color c) { return static_cast<std::uint8_t>
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;
 
-// Qt defines `slots` as a keyword macro; keep the member's name usable in
-// translation units that include Qt headers first.
-#pragma push_macro("slots")
-#undef slots
-
 // Eleven colours, slots 0..10. Slots 6 to 8 are reserved: carried and copied
 // with the set, read by nothing.
 struct ColorSet {
@@ -42,13 +37,12 @@ struct ColorSet {
     };
     static constexpr std::size_t kSlotCount = 11;
 
-    std::array<Color, kSlotCount> slots{};
+    // Named "colors", not "slots": Qt defines slots as a macro.
+    std::array<Color, kSlotCount> colors{};
 
-    Color operator[](Slot slot) const { return slots[slot]; }
-    Color& operator[](Slot slot) { return slots[slot]; }
+    Color operator[](Slot slot) const { return colors[slot]; }
+    Color& operator[](Slot slot) { return colors[slot]; }
     bool operator==(const ColorSet&) const = default;
 };
-
-#pragma pop_macro("slots")
 
 }  // namespace tessarine

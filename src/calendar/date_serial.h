@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -23,7 +24,7 @@ struct DateFields {
 
 // The one failure of the date arithmetic: fields that name no date.
 class DateEncodeError : public std::invalid_argument {
-public:
+  public:
     DateEncodeError() : std::invalid_argument("Invalid argument to date encode") {}
 };
 
@@ -60,5 +61,87 @@ std::int64_t DayDifference(DateSerial a, DateSerial b);  // a minus b, whole day
 // token first); every other character is copied unchanged.
 std::string FormatDateSerial(std::string_view pattern, DateSerial serial,
                              const LocaleNames& names = EnglishLocaleNames());
+
+// The conversions below run for every cell of every paint and every printed
+// day, so they are defined here where callers can inline them.
+
+namespace date_detail {
+// Days from 0001-01-01 (day 0) to 1899-12-30, the origin of DateSerial.
+inline constexpr std::int64_t kDaysBeforeOrigin = 693593;
+inline constexpr DateSerial kFirstEncodable = -693593;  // 0001-01-01
+inline constexpr DateSerial kLastEncodable = 2958465;   // 9999-12-31
+inline constexpr std::array<int, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+[[noreturn]] void ThrowDateEncodeError();
+}  // namespace date_detail
+
+inline bool IsGregorianLeapYear(int year) {
+    // Divisible by 4, and by 400 when divisible by 100 (that is, by 16 when
+    // divisible by 25): the form without a division by 100 or 400.
+    return (year & 3) == 0 && (year % 25 != 0 || (year & 15) == 0);
+}
+
+inline int MonthLength(int year, int month) {
+    if (month < 1 || month > 12) return 0;
+    return date_detail::kMonthLengths[month - 1] +
+           (month == 2 && IsGregorianLeapYear(year) ? 1 : 0);
+}
+
+// Both conversions count days from 0000-03-01 so that the leap day ends its
+// year; months and days come from affine functions instead of tables and
+// loops.
+inline DateSerial EncodeDateSerial(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
+    // Every month has 28 days, so most days need no month-length lookup.
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        (day > 28 && day > MonthLength(year, month))) {
+        date_detail::ThrowDateEncodeError();
+    }
+    const std::uint32_t beforeMarch = month <= 2 ? 1 : 0;
+    const std::uint32_t y = year - beforeMarch;        // years since 0000-03-01
+    const std::uint32_t m = month + 12 * beforeMarch;  // 3 = March .. 14 = February
+    const std::uint32_t century = y / 100;
+    const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
+    const std::uint32_t monthDays = (979 * m - 2919) / 32;
+    // 0000-03-01 comes out as 1 here; 1899-12-30 as 693900.
+    return static_cast<DateSerial>(static_cast<std::int64_t>(yearDays + monthDays + day) - 693900);
+}
+
+inline DateFields DecodeDateSerial(DateSerial serial) {
+    // The comparison is false for NaN, so non-finite values fall out here too.
+    if (!(serial >= date_detail::kFirstEncodable && serial < date_detail::kLastEncodable + 1))
+        return {};
+    // Non-negative from here on, so unsigned arithmetic throughout.
+    const auto n = static_cast<std::uint32_t>(static_cast<std::int64_t>(serial) + 693899);
+    const std::uint32_t n1 = 4 * n + 3;
+    const std::uint32_t century = n1 / 146097;
+    const std::uint32_t dayOfCentury = n1 % 146097 / 4;
+    const std::uint32_t n2 = 4 * dayOfCentury + 3;
+    const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+    const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+    const auto dayOfYear = static_cast<std::uint32_t>(p2 & 0xFFFFFFFFu) / 2939745 / 4;
+    const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+    const std::uint32_t m = n3 >> 16;  // 3 = March .. 14 = February
+    const std::uint32_t day = (n3 & 0xFFFFu) / 2141 + 1;
+    const std::uint32_t afterDecember = dayOfYear >= 306 ? 1 : 0;
+    return {static_cast<std::uint16_t>(100 * century + yearOfCentury + afterDecember),
+            static_cast<std::uint16_t>(afterDecember ? m - 12 : m),
+            static_cast<std::uint16_t>(day)};
+}
+
+inline std::int32_t ChronologicalJulianDayNumber(int year, int month, int day) {
+    if (month < 3) {
+        year -= 1;
+        month += 12;
+    }
+    // The classical formula, trunc(365.25 (Y + 4716)) + trunc(30.6001 (M + 1))
+    // + D + B - 1524, in exact integers: for years 1..9999 every operand is
+    // non-negative, so the truncations equal integer divisions, and 30.6001 k
+    // is never whole for the month numbers 4..15, so no rounding can differ.
+    const std::int64_t y = year;
+    const std::int64_t a = y / 100;
+    const std::int64_t b = 2 - a + a / 4;
+    const std::int64_t yearDays = (y + 4716) * 1461 / 4;
+    const std::int64_t monthDays = (month + 1) * std::int64_t{306001} / 10000;
+    return static_cast<std::int32_t>(yearDays + monthDays + day + b - 1524);
+}
 
 }  // namespace tessarine

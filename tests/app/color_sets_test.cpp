@@ -27,7 +27,7 @@ TEST(ColorSetsTest, ColoursReadAsTheirRgbDescriptions) {
     for (const ColorSet& set : sets) {
         EXPECT_EQ(set[ColorSet::OutlineColor], kBlack);
         EXPECT_EQ(set[ColorSet::Reserved7], kBlack);
-        for (Color c : set.slots) EXPECT_EQ(c >> 24, 0u);
+        for (Color c : set.colors) EXPECT_EQ(c >> 24, 0u);
     }
 }
 

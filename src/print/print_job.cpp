@@ -1,0 +1,118 @@
+#include "print/print_job.h"
+
+#include "print/month_view.h"
+
+namespace tessarine {
+
+namespace {
+
+using enum PageLayout;
+using enum PageAlignment;
+
+constexpr std::array<PageFormat, kPageFormatCount> kPageFormats{{
+    {"Monthly View", MonthView, 0, MonthStart, false, 31, "Month View"},
+    {"Monthly View (wide format)", MonthView, 1, MonthStart, false, 31, "Month View"},
+    {"Biweekly Planner", BiweeklyPlanner, 0, None, true, 14, "Biweekly Planner"},
+    {"Biweekly Planner (wide format)", BiweeklyPlanner, 1, None, true, 14, "Biweekly Planner"},
+    {"Weekly Planner", WeeklyPlanner, 0, None, true, 7, "Weekly Planner"},
+    {"Weekly Planner (wide format)", WeeklyPlanner, 1, None, true, 7, "Weekly Planner"},
+    {"Two Day Planner", TwoDayPlanner, 0, None, false, 2, "Two Day Planner"},
+    {"Two Day Planner (wide format)", TwoDayPlanner, 1, None, false, 2, "Two Day Planner"},
+    {"Yearly Calendar View", YearView, 0, YearStart, false, 366, "Year View"},
+    {"Yearly Calendar View (wide format)", YearView, 1, YearStart, false, 366, "Year View"},
+    {"Year Planner", YearPlanner, 0, YearStart, false, 366, "Yearly Planner"},
+    {"Year Planner (wide format)", YearPlanner, 1, YearStart, false, 366, "Yearly Planner"},
+}};
+
+}  // namespace
+
+const std::array<PageFormat, kPageFormatCount>& PageFormats() {
+    return kPageFormats;
+}
+
+bool LayoutAvailable(PageLayout layout) {
+    return layout == MonthView;
+}
+
+LayoutNotAvailableError::LayoutNotAvailableError(const std::string& listText)
+    : PrintError("The page format \"" + listText +
+                 "\" cannot be printed yet: its layout is not available in this version. "
+                 "Nothing was printed.") {}
+
+void AlignToMonthStart(PrintJobState& job) {
+    const DateFields fields = DecodeDateSerial(job.PrintPageDate);
+    job.PrintPageDate = EncodeDateSerial(fields.year, fields.month, 1);
+}
+
+void AlignToWeekStart(PrintJobState& job) {
+    const int weekday = WeekdaySundayFirst(job.PrintPageDate);
+    job.PrintPageDate -= (weekday + 6) % 7;
+}
+
+void AlignToYearStart(PrintJobState& job) {
+    job.PrintPageDate = StartOfYear(job.PrintPageDate);
+}
+
+void PrintPages(PrintJobState& job, const PagePrinter& printPage) {
+    if (job.PrintFormatIndex < 0 || job.PrintPagesLeft < 0) {
+        return;
+    }
+    if (job.PrintFormatIndex >= kPageFormatCount) {
+        return;
+    }
+    const PageFormat& format = kPageFormats[static_cast<std::size_t>(job.PrintFormatIndex)];
+    if (format.alignToWeekStartOnce) {
+        AlignToWeekStart(job);
+    }
+    do {
+        switch (format.beforeEachPage) {
+            case MonthStart:
+                AlignToMonthStart(job);
+                break;
+            case YearStart:
+                AlignToYearStart(job);
+                break;
+            case None:
+                break;
+        }
+        printPage(format, job);
+        --job.PrintPagesLeft;
+        job.PrintPageDate += format.stepDays;
+    } while (job.PrintPagesLeft >= 0);
+}
+
+void PrintLayoutPage(PageLayout layout, int wide, const PrintJobState& job,
+                     const PrintEnvironment& environment) {
+    switch (layout) {
+        case MonthView:
+            PrintMonthView(job, environment, wide);
+            return;
+        case BiweeklyPlanner:
+        case WeeklyPlanner:
+        case TwoDayPlanner:
+        case YearView:
+        case YearPlanner:
+            break;
+    }
+    for (const PageFormat& format : kPageFormats) {
+        if (format.layout == layout) {
+            throw LayoutNotAvailableError(format.listText);
+        }
+    }
+    throw PrintError("Unknown page layout.");
+}
+
+void PrintPages(PrintJobState& job, const PrintEnvironment& environment) {
+    if (job.PrintFormatIndex >= 0 && job.PrintFormatIndex < kPageFormatCount &&
+        job.PrintPagesLeft >= 0) {
+        const PageFormat& format = kPageFormats[static_cast<std::size_t>(job.PrintFormatIndex)];
+        if (!LayoutAvailable(format.layout)) {
+            throw LayoutNotAvailableError(format.listText);
+        }
+    }
+    PrintPages(job, [&environment](const PageFormat& format, const PrintJobState& page) {
+        PrintLayoutPage(format.layout, format.wide, page, environment);
+    });
+}
+
+}  // namespace tessarine

@@ -12,6 +12,7 @@
 
 #include "calendar/qt/julian_calendar_widget.h"
 #include "platform/qt/font_setup.h"
+#include "platform/qt/speed_button.h"
 #include "support/recording_shell.h"
 
 using namespace tessarine;
@@ -38,6 +39,12 @@ QString MonthCaption(int year, int month) {
 bool SystemLocaleIsEnglish() {
     const QLocale::Language language = QLocale::system().language();
     return language == QLocale::C || language == QLocale::English;
+}
+
+// Whether the caption fits its rectangle without being shortened.
+bool Whole(const QToolButton& button, const QRect& caption) {
+    return button.fontMetrics().elidedText(button.text(), Qt::ElideRight, caption.width()) ==
+           button.text();
 }
 
 void ShowActive(TjulCalMainForm& form) {
@@ -427,6 +434,40 @@ class MainFormTest : public QObject {
               "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)", false,
               false},
              {"ShowNone2", "Show None", "Do not show Day Numbers", false, false}});
+    }
+
+    // Glyph and caption sit centred together, the glyph on its designed side,
+    // and every caption stays whole down to the smallest window.
+    void glyphsSitOnTheirSideAndCaptionsStayWhole() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        form.resize(form.minimumSize());
+        QTRY_COMPARE(form.size(), form.minimumSize());
+
+        for (const char* name : {"btnLastYear", "btnLastMonth", "btnToday", "btnNextMonth",
+                                 "btnNextYear", "btnPrint", "btnHelp"}) {
+            auto* button = qobject_cast<SpeedButton*>(Button(form, name));
+            QVERIFY2(button != nullptr, name);
+            const QRect glyph = button->glyphRect();
+            const QRect caption = button->captionRect();
+            QVERIFY2(!glyph.isEmpty() && !caption.isEmpty(), name);
+            const bool glyphRight = QByteArray(name).startsWith("btnNext");
+            if (glyphRight) {
+                QVERIFY2(glyph.left() > caption.right(), name);
+            } else {
+                QVERIFY2(glyph.right() < caption.left(), name);
+            }
+            const int left = std::min(glyph.left(), caption.left());
+            const int right = button->width() - 1 - std::max(glyph.right(), caption.right());
+            QVERIFY2(std::abs(left - right) <= 1, name);
+            QVERIFY2(Whole(*button, caption), name);
+        }
+        for (const char* name : {"btnOrder", "btnExit"}) {
+            auto* button = qobject_cast<SpeedButton*>(Button(form, name));
+            QVERIFY2(button->glyphRect().isEmpty(), name);
+            QVERIFY2(Whole(*button, button->captionRect()), name);
+        }
     }
 
     void unbuiltButtonsAreDisabled() {

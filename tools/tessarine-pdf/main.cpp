@@ -1,0 +1,304 @@
+// tessarine-pdf: the calendar's printed pages, written to one PDF file.
+
+#include <langinfo.h>
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+#include <charconv>
+#include <clocale>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/date_serial.h"
+#include "platform/qt/font_setup.h"
+#include "platform/qt/system_locale_names.h"
+#include "print/print_job.h"
+#include "print/qt/pdf_document.h"
+
+namespace {
+
+using namespace tessarine;
+
+constexpr const char* kVersion = "0.1.0";
+constexpr int kExitBadArguments = 2;
+constexpr int kExitFailed = 1;
+
+constexpr const char* kUsage =
+    "Usage: tessarine-pdf [--format INDEX|\"LIST TEXT\"] [--pages 1..13] [--date YYYY-MM-DD]\n"
+    "                     [--days doy|jdn|none] [--paper letter|a4] --output FILE.pdf\n"
+    "       tessarine-pdf --list-formats | --help | --version\n"
+    "\n"
+    "Writes calendar pages, one page per printed sheet, to FILE.pdf.\n"
+    "\n"
+    "  --format   page format by number or by its name (see --list-formats); default 0\n"
+    "  --pages    consecutive pages, 1 to 13; default 1\n"
+    "  --date     the date the pages start from, 1582-01-01 to 3000-12-31; default today\n"
+    "  --days     second number in Month View cells: day of year (doy), chronological\n"
+    "             Julian Day Number (jdn) or none; default doy\n"
+    "  --paper    sheet size; default the paper size of the system's locale\n"
+    "  --output   the PDF file to write; an existing file is replaced only by a\n"
+    "             complete new one\n"
+    "\n"
+    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
+
+enum class Paper { Letter, A4 };
+
+struct Options {
+    int format = 0;
+    int pages = 1;
+    std::optional<DateSerial> date;
+    bool julian = false;
+    bool none = false;
+    std::optional<Paper> paper;
+    std::string output;
+};
+
+struct BadArguments {
+    std::string message;
+};
+
+bool ParseInt(std::string_view text, int& value) {
+    if (text.empty()) {
+        return false;
+    }
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && rest == end;
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+int ParseFormat(const std::string& text) {
+    int index = -1;
+    if (ParseInt(text, index)) {
+        if (index < 0 || index >= kPageFormatCount) {
+            throw BadArguments{"unknown format " + text + ": the formats are 0 to 11 " +
+                               "(see --list-formats)"};
+        }
+        return index;
+    }
+    for (int i = 0; i < kPageFormatCount; ++i) {
+        if (Lower(PageFormats()[static_cast<std::size_t>(i)].listText) == Lower(text)) {
+            return i;
+        }
+    }
+    throw BadArguments{"unknown format \"" + text + "\" (see --list-formats)"};
+}
+
+DateSerial ParseDate(const std::string& text) {
+    const auto digits = [&text](std::size_t from, std::size_t count) {
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4) || !digits(5, 2) ||
+        !digits(8, 2)) {
+        throw BadArguments{"bad date \"" + text + "\": write it as YYYY-MM-DD"};
+    }
+    const int year = std::stoi(text.substr(0, 4));
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    if (year < kFirstSupportedYear || year > kLastSupportedYear) {
+        throw BadArguments{"date " + text + " lies outside the years 1582 to 3000"};
+    }
+    if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month)) {
+        throw BadArguments{"date " + text + " does not exist"};
+    }
+    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                            static_cast<std::uint16_t>(day));
+}
+
+Options ParseOptions(const std::vector<std::string>& args) {
+    Options options;
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = name.find('=');
+            name.starts_with("--") && equals != name.npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const bool known = name == "--format" || name == "--pages" || name == "--date" ||
+                           name == "--days" || name == "--paper" || name == "--output";
+        if (!known) {
+            throw BadArguments{"unknown option " + name};
+        }
+        for (const std::string& earlier : seen) {
+            if (earlier == name) {
+                throw BadArguments{"option " + name + " is given twice"};
+            }
+        }
+        seen.push_back(name);
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                throw BadArguments{"option " + name + " needs a value"};
+            }
+            value = args[++i];
+        }
+        if (name == "--format") {
+            options.format = ParseFormat(*value);
+        } else if (name == "--pages") {
+            if (!ParseInt(*value, options.pages) || options.pages < 1 ||
+                options.pages > kMaxConsecutivePages) {
+                throw BadArguments{"pages must be a number from 1 to 13, not \"" + *value + "\""};
+            }
+        } else if (name == "--date") {
+            options.date = ParseDate(*value);
+        } else if (name == "--days") {
+            const std::string days = Lower(*value);
+            if (days == "jdn") {
+                options.julian = true;
+            } else if (days == "none") {
+                options.none = true;
+            } else if (days != "doy") {
+                throw BadArguments{"days must be doy, jdn or none, not \"" + *value + "\""};
+            }
+        } else if (name == "--paper") {
+            const std::string paper = Lower(*value);
+            if (paper == "letter") {
+                options.paper = Paper::Letter;
+            } else if (paper == "a4") {
+                options.paper = Paper::A4;
+            } else {
+                throw BadArguments{"paper must be letter or a4, not \"" + *value + "\""};
+            }
+        } else {
+            if (value->empty()) {
+                throw BadArguments{"the output file name is empty"};
+            }
+            options.output = *value;
+        }
+    }
+    if (options.output.empty()) {
+        throw BadArguments{"no output file: give --output FILE.pdf"};
+    }
+    const PageFormat& format = PageFormats()[static_cast<std::size_t>(options.format)];
+    if (!LayoutAvailable(format.layout)) {
+        throw BadArguments{std::string("the format \"") + format.listText +
+                           "\" is not available yet; only Monthly View can be written"};
+    }
+    return options;
+}
+
+// The paper of the user's locale: the C library knows it per country
+// (LC_PAPER); otherwise US measurement means Letter.
+Paper LocalePaper() {
+    std::setlocale(LC_PAPER, "");
+#ifdef _NL_PAPER_HEIGHT
+    const auto height =
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    if (height == 279U) {
+        return Paper::Letter;
+    }
+    if (height == 297U) {
+        return Paper::A4;
+    }
+#endif
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter
+                                                                              : Paper::A4;
+}
+
+void ListFormats() {
+    for (int i = 0; i < kPageFormatCount; ++i) {
+        const PageFormat& format = PageFormats()[static_cast<std::size_t>(i)];
+        std::printf("%2d  %s%s\n", i, format.listText,
+                    LayoutAvailable(format.layout) ? "" : "  (not available yet)");
+    }
+}
+
+// Qt's own notes about the session (no runtime directory for a root run
+// without a desktop) are not the user's business; real warnings still go
+// through.
+QtMessageHandler previousMessageHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    if (previousMessageHandler != nullptr) {
+        previousMessageHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+int WritePdf(const Options& options) {
+    const Paper paper = options.paper.value_or(LocalePaper());
+    PdfDocument document(QString::fromStdString(options.output),
+                         QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    PrintEnvironment environment;
+    environment.makeDevice = document.Factory();
+    environment.ShowJulianDayNumber = options.julian;
+    environment.ShowNone = options.none;
+    environment.localeNames = SystemLocaleNames();
+    PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
+    PrintPages(job, environment);
+    document.Commit();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("tessarine-pdf %s\n", kVersion);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--list-formats") {
+        ListFormats();
+        return 0;
+    }
+
+    Options options;
+    try {
+        for (const std::string& arg : args) {
+            if (arg == "--help" || arg == "--version" || arg == "--list-formats") {
+                throw BadArguments{arg + " stands alone"};
+            }
+        }
+        options = ParseOptions(args);
+    } catch (const BadArguments& bad) {
+        std::fprintf(stderr, "tessarine-pdf: %s\n", bad.message.c_str());
+        return kExitBadArguments;
+    }
+
+    // Fonts need a GUI application object, never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousMessageHandler = qInstallMessageHandler(QuietMessages);
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+    SetUpFontSubstitutes();
+    try {
+        return WritePdf(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tessarine-pdf: %s\n", error.what());
+        return kExitFailed;
+    }
+}

@@ -1,0 +1,146 @@
+// The PDF device behind the page engine: one page per print document in its
+// own orientation, opaque text, grey boxes, and a file that appears only
+// when it is complete.
+
+#include "print/qt/pdf_document.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "pdf_text_helpers.h"
+#include "platform/qt/font_setup.h"
+#include "print/print_object.h"
+
+using namespace tessarine;
+using tessarine::testing::PdfPage;
+using tessarine::testing::ReadPdfWords;
+
+namespace {
+
+void PrintOnePage(PdfDocument& document, PageOrientation orientation, const std::string& text) {
+    const auto device = document.Factory()();
+    TPrintObject engine(*device);
+    engine.SetOrientation(orientation);
+    engine.BeginPrint();
+    engine.SetFont("Arial", 20, kFontPlain);
+    engine.WriteText(text, 1.0f, 2.0f);
+    engine.EndPrint();
+}
+
+QImage Render(const QString& pdf, int dpi, const QString& stem) {
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                       QStringLiteral("-singlefile"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+}  // namespace
+
+class PdfDocumentTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { SetUpFontSubstitutes(); }
+
+    void eachDocumentIsAPageInItsOwnOrientation() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mixed.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::Letter));
+        PrintOnePage(document, PageOrientation::Portrait, "first");
+        PrintOnePage(document, PageOrientation::Landscape, "second");
+        PrintOnePage(document, PageOrientation::Portrait, "third");
+        QCOMPARE(document.PageCount(), 3);
+        QVERIFY(!QFile::exists(path));  // not before it is complete
+        document.Commit();
+
+        const QList<PdfPage> pages = ReadPdfWords(path);
+        QCOMPARE(pages.size(), 3);
+        const QList<QPair<double, double>> sizes{{612, 792}, {792, 612}, {612, 792}};
+        const QStringList words{"first", "second", "third"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(pages[i].width, sizes[i].first);
+            QCOMPARE(pages[i].height, sizes[i].second);
+            QCOMPARE(pages[i].words.size(), 1);
+            QCOMPARE(pages[i].words[0].text, words[i]);
+            // Top-left at (1, 2) inches: no unprintable strips on a PDF page.
+            QVERIFY(qAbs(pages[i].words[0].xMin - 72.0) < 0.5);
+            QVERIFY(qAbs(pages[i].words[0].yMin - 144.0) < 1.0);
+        }
+    }
+
+    void anAutomaticBreakAddsASheet() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("flow.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::A4));
+        {
+            const auto device = document.Factory()();
+            TPrintObject engine(*device);
+            engine.BeginPrint();
+            engine.SetFont("Arial", 11, kFontPlain);
+            engine.SetLineArea(1.0f, 1.5f);
+            for (int i = 0; i < 5; ++i) {
+                engine.WriteText("line" + std::to_string(i), -1.0f, -1.0f);
+            }
+            engine.EndPrint();
+        }
+        document.Commit();
+        const QList<PdfPage> pages = ReadPdfWords(path);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages[0].width, 595.0);
+        QVERIFY(pages[0].words.size() >= 2);
+        QCOMPARE(pages[1].words[0].yMin, pages[0].words[0].yMin);
+    }
+
+    void textStandsOnAWhitePatchInsideAGreyBox() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grey.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::Letter));
+        {
+            const auto device = document.Factory()();
+            TPrintObject engine(*device);
+            engine.BeginPrint();
+            engine.DrawShadedBox(4, 128, 1.0f, 1.0f, 3.0f, 2.0f);
+            engine.SetFont("Arial", 40, kFontPlain);
+            engine.WriteText("MMM", 1.5f, 1.2f);
+            engine.DrawBox(8, 4.0f, 4.0f, 5.0f, 5.0f);
+            engine.EndPrint();
+        }
+        document.Commit();
+        // At 200 dpi: the grey box spans 200..600 x 200..400, the text's line
+        // box starts at (300, 240) and its capitals about 20 pixels lower.
+        const QImage image = Render(path, 200, dir.filePath(QStringLiteral("grey")));
+        QVERIFY(!image.isNull());
+        QCOMPARE(qGray(image.pixel(240, 380)), 128);  // the box's fill
+        QCOMPARE(qGray(image.pixel(320, 246)), 255);  // above the capitals: the white patch
+        QCOMPARE(qGray(image.pixel(900, 900)), 255);  // DrawBox fills white
+        QVERIFY(qGray(image.pixel(800, 900)) < 64);   // its 8-pixel black outline
+    }
+
+    void anUncommittedDocumentLeavesTheOldFileAlone() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keep.pdf"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("previous");
+        }
+        {
+            PdfDocument document(path, QPageSize(QPageSize::Letter));
+            PrintOnePage(document, PageOrientation::Portrait, "lost");
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("previous"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.pdf"});
+
+        PdfDocument empty(dir.filePath(QStringLiteral("empty.pdf")), QPageSize(QPageSize::A4));
+        QVERIFY_THROWS_EXCEPTION(PrintError, empty.Commit());
+    }
+};
+
+QTEST_MAIN(PdfDocumentTest)
+#include "pdf_document_test.moc"

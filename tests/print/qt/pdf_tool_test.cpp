@@ -1,0 +1,328 @@
+// Runs the built tessarine-pdf and checks the pages it writes against the
+// Month View's inch geometry, read back with pdftotext -bbox.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "calendar/date_serial.h"
+#include "pdf_text_helpers.h"
+
+using tessarine::testing::PdfPage;
+using tessarine::testing::PdfWord;
+using tessarine::testing::ReadPdfWords;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString ToolPath() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../tessarine-pdf"));
+}
+
+ToolRun RunTool(const QStringList& arguments, const QString& workingDirectory = {}) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty()) {
+        process.setWorkingDirectory(workingDirectory);
+    }
+    process.start(ToolPath(), arguments);
+    ToolRun run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
+        run.err = QStringLiteral("could not run ") + ToolPath();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+enum class Days { DayOfYear, Julian, None };
+
+// The Month View's geometry on a PDF sheet (no unprintable strips): 0.75-inch
+// margins, 7 columns, a header band and six week rows.
+struct MonthGeometry {
+    double L = 0.75, T = 0.75, W = 0, H = 0, P = 0, Q = 0;
+
+    explicit MonthGeometry(const PdfPage& page) {
+        W = page.width / 72.0 - 1.5;
+        H = page.height / 72.0 - 1.5;
+        P = W / 7;
+        Q = H / 7;
+    }
+};
+
+bool Near(double actual, double expected, double tolerance) {
+    return qAbs(actual - expected) <= tolerance;
+}
+
+// Checks one printed month page; reports the first difference.
+QString CheckMonthPage(const PdfPage& page, int year, int month, Days days) {
+    using namespace tessarine;
+    const MonthGeometry g(page);
+    const LocaleNames& names = EnglishLocaleNames();
+    const auto pt = [](double inches) { return inches * 72.0; };
+
+    PdfWord title;
+    const QString monthName = QString::fromStdString(names.longMonthNames[month - 1]);
+    if (!page.FindPhrase({monthName, QString::number(year)}, title)) {
+        return QStringLiteral("no title %1 %2").arg(monthName).arg(year);
+    }
+    if (!Near((title.xMin + title.xMax) / 2, page.width / 2, 1.0) ||
+        !Near(title.yMin, pt(g.T + 0.02), 1.0)) {
+        return QStringLiteral("title at %1,%2").arg(title.xMin).arg(title.yMin);
+    }
+    for (int i = 0; i < 7; ++i) {
+        const QString day = QString::fromStdString(names.shortDayNames[i]);
+        const QList<PdfWord> found = page.All(day);
+        if (found.size() != 1 ||
+            !Near((found[0].xMin + found[0].xMax) / 2, pt(g.L + i * g.P + g.P / 2), 1.0) ||
+            !Near(found[0].yMax, pt(g.T + g.Q - 0.02), 1.5)) {
+            return QStringLiteral("weekday %1 misplaced").arg(day);
+        }
+    }
+    PdfWord footer;
+    if (!page.FindPhrase({QStringLiteral("Month"), QStringLiteral("View")}, footer) ||
+        !Near(footer.xMin, pt(g.L), 0.5) || !Near(footer.yMin, pt(g.T + g.H + 0.02), 1.0)) {
+        return QStringLiteral("footer label misplaced");
+    }
+
+    const DateSerial first = EncodeDateSerial(year, month, 1);
+    const int offset = WeekdaySundayFirst(first) - 1;
+    const int length = MonthLength(year, month);
+    for (int day = 1; day <= length; ++day) {
+        const int n = offset + day - 1;
+        const int j = n % 7;
+        const int k = n / 7 + 1;
+        const double left = g.L + j * g.P;
+        const double top = g.T + k * g.Q;
+        bool placed = false;
+        for (const PdfWord& word : page.All(QString::number(day))) {
+            placed = placed || (Near(word.xMin, pt(left + 0.02), 0.5) &&
+                                Near(word.yMin, pt(top + 0.02), 1.0));
+        }
+        if (!placed) {
+            return QStringLiteral("day %1 not at column %2, row %3").arg(day).arg(j).arg(k);
+        }
+        const DateSerial date = first + (day - 1);
+        QStringList label;
+        if (days == Days::Julian) {
+            label = {QString::number(ChronologicalJulianDayNumber(year, month, day))};
+        } else if (days == Days::DayOfYear) {
+            label = {QString::number(year), QString::number(DayOfYear(date))};
+        } else {
+            continue;
+        }
+        bool labelled = false;
+        for (const PdfWord& word : page.words) {
+            if (word.text != label.last() || !Near(word.xMax, pt(left + g.P - 0.02), 0.5) ||
+                !Near(word.yMax, pt(top + g.Q - 0.02), 1.5)) {
+                continue;
+            }
+            labelled = true;
+        }
+        PdfWord phrase;
+        if (!labelled || (label.size() == 2 && !page.FindPhrase(label, phrase))) {
+            return QStringLiteral("label %1 of day %2 misplaced").arg(label.join(' ')).arg(day);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class PdfToolTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY2(QFileInfo(ToolPath()).isExecutable(),
+                 qPrintable(QStringLiteral("build the tessarine-pdf target first: ") + ToolPath()));
+        QString error;
+        ReadPdfWords(QStringLiteral("/nonexistent.pdf"), &error);
+        QVERIFY2(!error.contains(QStringLiteral("could not start")), qPrintable(error));
+    }
+
+    void pagesMatchTheInchGeometry_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("February 2015, starts on Sunday")
+            << QStringList{"--date", "2015-02-14"} << 2015 << 2 << int(Days::DayOfYear) << false;
+        QTest::newRow("March 2025, starts on Saturday")
+            << QStringList{"--date", "2025-03-31"} << 2025 << 3 << int(Days::DayOfYear) << false;
+        QTest::newRow("January 2000, Julian Day Numbers")
+            << QStringList{"--date", "2000-01-01", "--days", "jdn"} << 2000 << 1
+            << int(Days::Julian) << false;
+        QTest::newRow("December 2024, day of year")
+            << QStringList{"--date", "2024-12-31", "--days", "doy"} << 2024 << 12
+            << int(Days::DayOfYear) << false;
+        QTest::newRow("no second line") << QStringList{"--date", "2024-02-29", "--days", "none"}
+                                        << 2024 << 2 << int(Days::None) << false;
+        QTest::newRow("wide format")
+            << QStringList{"--date", "2025-03-01", "--format", "Monthly View (wide format)"} << 2025
+            << 3 << int(Days::DayOfYear) << true;
+    }
+
+    void pagesMatchTheInchGeometry() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, days);
+        QFETCH(bool, landscape);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+        const ToolRun run = RunTool(arguments + QStringList{"--paper", "letter", "--output", pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QString error;
+        const QList<PdfPage> pages = ReadPdfWords(pdf, &error);
+        QVERIFY2(pages.size() == 1, qPrintable(error));
+        QCOMPARE(pages[0].width, landscape ? 792.0 : 612.0);
+        QCOMPARE(pages[0].height, landscape ? 612.0 : 792.0);
+        const QString problem = CheckMonthPage(pages[0], year, month, Days(days));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        if (Days(days) == Days::None) {
+            QVERIFY(pages[0].All(QStringLiteral("2024")).size() == 1);  // the title only
+        }
+    }
+
+    void dayOfYearLabelsCarryNoLeadingZeros() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("jan.pdf"));
+        QCOMPARE(RunTool({"--date", "2025-01-09", "--paper", "a4", "--output", pdf}).exitCode, 0);
+        const QList<PdfPage> pages = ReadPdfWords(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].width, 595.0);
+        PdfWord box;
+        QVERIFY(pages[0].FindPhrase({"2025", "1"}, box));
+        QVERIFY(pages[0].All(QStringLiteral("001")).isEmpty());
+        QVERIFY(CheckMonthPage(pages[0], 2025, 1, Days::DayOfYear).isEmpty());
+    }
+
+    void pagesComeInOrderInOneFile() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("run.pdf"));
+        const ToolRun run =
+            RunTool({"--date", "2024-11-20", "--pages", "3", "--paper", "letter", "--output", pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(run.err.isEmpty());
+        const QList<PdfPage> pages = ReadPdfWords(pdf);
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(CheckMonthPage(pages[0], 2024, 11, Days::DayOfYear).isEmpty());
+        QVERIFY(CheckMonthPage(pages[1], 2024, 12, Days::DayOfYear).isEmpty());
+        QVERIFY(CheckMonthPage(pages[2], 2025, 1, Days::DayOfYear).isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.pdf"});
+    }
+
+    void badArgumentsWriteNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("format number") << QStringList{"--format", "12"} << "format";
+        QTest::newRow("format text") << QStringList{"--format", "Daily View"} << "format";
+        QTest::newRow("format not built")
+            << QStringList{"--format", "Year Planner"} << "not available";
+        QTest::newRow("no pages") << QStringList{"--pages", "0"} << "pages";
+        QTest::newRow("too many pages") << QStringList{"--pages", "14"} << "pages";
+        QTest::newRow("pages not a number") << QStringList{"--pages", "2x"} << "pages";
+        QTest::newRow("no such day") << QStringList{"--date", "2023-02-29"} << "does not exist";
+        QTest::newRow("before 1582") << QStringList{"--date", "1581-12-31"} << "1582";
+        QTest::newRow("after 3000") << QStringList{"--date", "3001-01-01"} << "3000";
+        QTest::newRow("date form") << QStringList{"--date", "2024-1-5"} << "YYYY-MM-DD";
+        QTest::newRow("days") << QStringList{"--days", "week"} << "days";
+        QTest::newRow("paper") << QStringList{"--paper", "legal"} << "paper";
+        QTest::newRow("unknown option") << QStringList{"--colour", "red"} << "--colour";
+        QTest::newRow("value missing") << QStringList{"--date"} << "--date";
+        QTest::newRow("given twice") << QStringList{"--pages", "2", "--pages", "3"} << "twice";
+    }
+
+    void badArgumentsWriteNothing() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath(QStringLiteral("fresh.pdf"));
+        const QString kept = dir.filePath(QStringLiteral("kept.pdf"));
+        {
+            QFile file(kept);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        const QStringList outputFirst = QStringList{"--output", fresh} + arguments;
+        const QStringList outputLast = arguments.contains("--date") && arguments.size() == 1
+                                           ? QStringList{"--output", kept} + arguments
+                                           : arguments + QStringList{"--output", kept};
+        for (const QStringList& args : {outputFirst, outputLast}) {
+            const ToolRun run = RunTool(args, dir.path());
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.err.count('\n'), 1);
+            QVERIFY2(run.err.contains(named), qPrintable(run.err));
+            QVERIFY(run.out.isEmpty());
+        }
+        QVERIFY(!QFile::exists(fresh));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.pdf"});
+    }
+
+    void missingOutputIsABadArgument() {
+        const ToolRun run = RunTool({"--pages", "2"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(QStringLiteral("output")));
+    }
+
+    void anExistingFileIsReplacedByACompletePdf() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cal.pdf"));
+        {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old content");
+        }
+        QCOMPARE(RunTool({"--date", "2030-06-01", "--output", pdf}).exitCode, 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"cal.pdf"});
+    }
+
+    void anUnwritablePlaceFailsWithoutLeavingFiles() {
+        QTemporaryDir dir;
+        const ToolRun run = RunTool({"--output", dir.filePath("missing/sub/x.pdf")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("x.pdf")), qPrintable(run.err));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    void informationOptionsStandAlone() {
+        const ToolRun list = RunTool({"--list-formats"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out.count('\n'), 12);
+        QVERIFY(list.out.contains(QStringLiteral("1  Monthly View (wide format)\n")));
+        QVERIFY(list.out.contains(QStringLiteral("Year Planner  (not available yet)")));
+        const ToolRun help = RunTool({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--output FILE.pdf")));
+        const ToolRun version = RunTool({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith(QStringLiteral("tessarine-pdf ")));
+        QCOMPARE(RunTool({"--help", "--output", "x.pdf"}).exitCode, 2);
+    }
+};
+
+QTEST_MAIN(PdfToolTest)
+#include "pdf_tool_test.moc"

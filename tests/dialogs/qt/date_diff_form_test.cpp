@@ -22,7 +22,6 @@ DateSerial Date(int year, int month, int day) {
 // filled with a colour that must never show.
 ColorSet Colors(Color background, Color day, Color headerFace) {
     ColorSet set;
-    // (The slot array's member name is a Qt keyword macro, so go by index.)
     for (std::size_t slot = 0; slot < ColorSet::kSlotCount; ++slot) {
         set[static_cast<ColorSet::Slot>(slot)] = 0x00FF00FF;
     }

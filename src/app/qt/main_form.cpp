@@ -20,6 +20,7 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
 #include "platform/qt/system_locale_names.h"
+#include "platform/reg_hive_store.h"
 
 namespace tessarine {
 
@@ -109,12 +110,26 @@ class MainFormClient : public QWidget {
     TjulCalMainForm& form_;
 };
 
-TjulCalMainForm::TjulCalMainForm(Shell* shell, QWidget* parent) : QMainWindow(parent) {
-    if (shell == nullptr) {
+void ShowErrorMessageBox(QWidget* owner, const std::string& message) {
+    QMessageBox::critical(owner, QString::fromLatin1(kApplicationTitle),
+                          QString::fromStdString(message));
+}
+
+TjulCalMainForm::TjulCalMainForm(Shell* shell, QWidget* parent)
+    : TjulCalMainForm(MainFormServices{shell, nullptr, {}}, parent) {}
+
+TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : QMainWindow(parent) {
+    if (services.shell == nullptr) {
         ownShell_ = std::make_unique<QtShell>();
-        shell = ownShell_.get();
+        services.shell = ownShell_.get();
     }
-    shell_ = shell;
+    shell_ = services.shell;
+    if (services.registry == nullptr) {
+        ownRegistry_ = std::make_unique<RegHiveStore>();
+        services.registry = ownRegistry_.get();
+    }
+    registry_ = services.registry;
+    showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
     localeNames_ = SystemLocaleNames();
     FormCreate();
 }
@@ -144,6 +159,7 @@ void TjulCalMainForm::FormCreate() {
     palette.setColor(QPalette::Window, ToQColor(kInitialWindowColor));
     client_->setPalette(palette);
 
+    colorSets_ = MakeColorSets();
     CreateCalendar();
 
     const DateSerial today = TodayDate();
@@ -152,12 +168,15 @@ void TjulCalMainForm::FormCreate() {
     MarkedDate3 = today;
 
     UpdateDateCaption();
-    ApplyColorSet(MakeColorSets()[kStandardColorsIndex]);
 
     setMinimumSize(kMinOuterSize);
     setMaximumSize(kMaxOuterSize);
     resize(kInitialOuterSize);
     CentreOnScreen();
+
+    // Last, so that a message about the stored value stands over the window
+    // at its final place.
+    RestoreSettings();
 }
 
 void TjulCalMainForm::FormDestroy() {
@@ -280,15 +299,23 @@ void TjulCalMainForm::FormPaint(QPainter& painter) {
     painter.fillRect(QRect(0, bandBottom + 2, width, 1), Qt::black);
 }
 
-void TjulCalMainForm::ApplyColorSet(const ColorSet& colors) {
-    activeColors_ = colors;
+void TjulCalMainForm::ApplyColorSet(int Index) {
+    const std::size_t index = (Index >= 0 && static_cast<std::size_t>(Index) < kColorSetCount)
+                                  ? static_cast<std::size_t>(Index)
+                                  : kStandardColorsIndex;
+    UseStandardColorSet1->setChecked(index == kStandardColorsIndex);
+    UseDefaultColorset1->setChecked(index == kGreenAndYellowIndex);
+    UseBusinessColorset1->setChecked(index == kSilverAndTealIndex);
+
+    activeColors_ = colorSets_[index];
     if (calendar1_ != nullptr) {
-        calendar1_->calendar().SetColors(colors);
+        calendar1_->calendar().SetColors(activeColors_);
         calendar1_->update();
     }
     QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, ToQColor(colors[ColorSet::BackgroundColor]));
+    palette.setColor(QPalette::Window, ToQColor(activeColors_[ColorSet::BackgroundColor]));
     client_->setPalette(palette);
+    // At once, title band included, so the new set never shows half-drawn.
     if (client_->isVisible()) {
         client_->repaint();
     } else {
@@ -381,17 +408,18 @@ void TjulCalMainForm::CentreOnScreen() {
          available.y() + (available.height() - outer.height()) / 2);
 }
 
-template <typename Command>
-void TjulCalMainForm::RunCommand(Command&& command) {
+void TjulCalMainForm::RunCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& failure) {
-        QMessageBox::critical(this, QString::fromLatin1(kApplicationTitle),
-                              QString::fromStdString(failure.what()));
+        ShowError(failure.what());
     } catch (...) {
-        QMessageBox::critical(this, QString::fromLatin1(kApplicationTitle),
-                              QStringLiteral("The command failed for an unknown reason."));
+        ShowError("The command failed for an unknown reason.");
     }
+}
+
+void TjulCalMainForm::ShowError(const std::string& message) {
+    showError_(this, message);
 }
 
 void TjulCalMainForm::UpdateDateCaption() {

@@ -2,12 +2,17 @@
 
 #include <QMainWindow>
 #include <QSize>
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/app_defaults.h"
+#include "app/color_sets.h"
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 
 class QAction;
@@ -26,6 +31,21 @@ inline constexpr char kApplicationTitle[] = "Tessarine - Freeware Edition";
 inline constexpr char kHelpFile[] = "tessarine4.html";
 inline constexpr char kHelpTopic[] = "HLP_WEL1";
 
+// Shows a failure to the user with the window as owner. Every failure the
+// window reports goes through one of these.
+using ErrorDisplay = std::function<void(QWidget* owner, const std::string& message)>;
+
+// What the window uses of the desktop and the machine; tests put recorders
+// and temporary stores in their place.
+struct MainFormServices {
+    Shell* shell = nullptr;        // opens the help page; null: the desktop's
+    Registry* registry = nullptr;  // holds the settings; null: the hive files (see RegHiveStore)
+    ErrorDisplay showError;        // empty: the standard error message box
+};
+
+// The standard error message box: the application title over the message.
+void ShowErrorMessageBox(QWidget* owner, const std::string& message);
+
 // The program's only top-level window: menus, the top bar with the month
 // caption, the month grid and the navigation buttons below it.
 //
@@ -41,6 +61,9 @@ class TjulCalMainForm : public QMainWindow {
 
     // shell opens the help page; without one the desktop's own is used.
     explicit TjulCalMainForm(Shell* shell = nullptr, QWidget* parent = nullptr);
+    // The stored settings are read and applied before this returns; a
+    // refused stored value is shown through services.showError.
+    explicit TjulCalMainForm(MainFormServices services, QWidget* parent = nullptr);
     ~TjulCalMainForm() override;
 
     TjulCalMainForm(const TjulCalMainForm&) = delete;
@@ -54,6 +77,20 @@ class TjulCalMainForm : public QMainWindow {
 
     // The active colours: the title band and the window background.
     const ColorSet& ActiveColors() const { return activeColors_; }
+    // The settings record as last read or chosen.
+    const AppDefaultsRec& AppDefaults() const { return appDefaults_; }
+
+    // Loads the stored record; throws RegistryError for a refused value.
+    void ReadSettings();
+    // Stores the whole record; throws RegistryError when the value cannot
+    // be written. An unopenable key is silently skipped.
+    void WriteSettings();
+    // Reads the record and applies display mode, check marks and colour set.
+    // A refused value is shown and leaves Standard Colors and day of year.
+    void RestoreSettings();
+    // Makes set Index (0..2; anything else is Standard Colors) active for
+    // the window and the grid, ticks its menu item and repaints at once.
+    void ApplyColorSet(int Index);
 
     // Marks for the current run, all on today at creation; never stored.
     DateSerial MarkedDate1 = 0;
@@ -82,6 +119,13 @@ class TjulCalMainForm : public QMainWindow {
     void Instructions1Click();
     void Exit1Click();
     void Calendar1Change();
+    void UseStandardColorSet1Click();
+    void UseDefaultColorset1Click();
+    void UseBusinessColorset1Click();
+    // Each serves the main-menu item and its context-menu twin.
+    void ShowDayofYear1Click();
+    void ShowJulianDayNumbers1Click();
+    void ShowNone1Click();
 
   protected:
     bool event(QEvent* event) override;
@@ -104,7 +148,13 @@ class TjulCalMainForm : public QMainWindow {
     // Returns whether the key was consumed.
     bool FormKeyDown(QKeyEvent& event);
 
-    void ApplyColorSet(const ColorSet& colors);
+    // A colour-set command: apply, record and store the choice.
+    void ChooseColorSet(int index);
+    // A display-mode command: grid flags, check marks, repaint, record, store.
+    void ChooseDayNumberMode(DayNumberMode mode);
+    // Ticks exactly the two items of `mode`.
+    void CheckDayNumberItems(DayNumberMode mode);
+    void ShowError(const std::string& message);
 
     // The frame around the window as the window manager reports it.
     QSize FrameExtent() const;
@@ -115,8 +165,7 @@ class TjulCalMainForm : public QMainWindow {
 
     // Runs a command so that its failure is shown and never crosses the
     // event loop.
-    template <typename Command>
-    void RunCommand(Command&& command);
+    void RunCommand(const std::function<void()>& command);
 
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint);
     QAction* AddSeparator(QMenu* menu, const char* name);
@@ -124,8 +173,14 @@ class TjulCalMainForm : public QMainWindow {
 
     Shell* shell_ = nullptr;
     std::unique_ptr<Shell> ownShell_;
+    Registry* registry_ = nullptr;
+    std::unique_ptr<Registry> ownRegistry_;
+    ErrorDisplay showError_;
     LocaleNames localeNames_;
+    std::array<ColorSet, kColorSetCount> colorSets_{};
+    // All zero until the first set is applied.
     ColorSet activeColors_{};
+    AppDefaultsRec appDefaults_;
     QSize knownFrame_{0, 0};
     bool frameSeen_ = false;
 
@@ -144,6 +199,16 @@ class TjulCalMainForm : public QMainWindow {
     SpeedButton* btnNextYear = nullptr;
 
     QMenu* PopupMenu1 = nullptr;
+
+    QAction* ShowDayofYear1 = nullptr;
+    QAction* ShowJulianDayNumbers1 = nullptr;
+    QAction* ShowNone1 = nullptr;
+    QAction* UseStandardColorSet1 = nullptr;
+    QAction* UseDefaultColorset1 = nullptr;
+    QAction* UseBusinessColorset1 = nullptr;
+    QAction* ShowDayofYear2 = nullptr;
+    QAction* ShowJulianDayNumbers2 = nullptr;
+    QAction* ShowNone2 = nullptr;
 };
 
 }  // namespace tessarine

@@ -73,23 +73,34 @@ void TjulCalMainForm::CreateMainMenu() {
                          "Jump to the date previously marked as Date 3"));
 
     QMenu* options = AddSubmenu("Options1", "&Options", "");
-    Disabled(Checkable(
-        AddMenuItem(options, "ShowDayofYear1", "Show Day of Year", "Show Day of Year "), true));
-    Disabled(Checkable(
+    ShowDayofYear1 = Checkable(
+        AddMenuItem(options, "ShowDayofYear1", "Show Day of Year", "Show Day of Year "), true);
+    ShowJulianDayNumbers1 = Checkable(
         AddMenuItem(options, "ShowJulianDayNumbers1", "Show Chronological Julian Day Numbers",
                     "Uniform count of days from -4712 January 1 (Chronological Julian Day "
                     "Number)"),
-        false));
-    Disabled(Checkable(AddMenuItem(options, "ShowNone1", "Show None", "Do not show Day Numbers"),
-                       false));
+        false);
+    ShowNone1 =
+        Checkable(AddMenuItem(options, "ShowNone1", "Show None", "Do not show Day Numbers"), false);
     AddSeparator(options, "N9");
-    Disabled(Checkable(AddMenuItem(options, "UseStandardColorSet1", "Standard Colors", ""), true));
-    Disabled(Checkable(
+    UseStandardColorSet1 =
+        Checkable(AddMenuItem(options, "UseStandardColorSet1", "Standard Colors", ""), true);
+    UseDefaultColorset1 = Checkable(
         AddMenuItem(options, "UseDefaultColorset1", "Green and Yellow", "Use default color set"),
-        false));
-    Disabled(Checkable(
+        false);
+    UseBusinessColorset1 = Checkable(
         AddMenuItem(options, "UseBusinessColorset1", "Silver and Teal", "Use Business Colors"),
-        false));
+        false);
+    connect(ShowDayofYear1, &QAction::triggered, this, &TjulCalMainForm::ShowDayofYear1Click);
+    connect(ShowJulianDayNumbers1, &QAction::triggered, this,
+            &TjulCalMainForm::ShowJulianDayNumbers1Click);
+    connect(ShowNone1, &QAction::triggered, this, &TjulCalMainForm::ShowNone1Click);
+    connect(UseStandardColorSet1, &QAction::triggered, this,
+            &TjulCalMainForm::UseStandardColorSet1Click);
+    connect(UseDefaultColorset1, &QAction::triggered, this,
+            &TjulCalMainForm::UseDefaultColorset1Click);
+    connect(UseBusinessColorset1, &QAction::triggered, this,
+            &TjulCalMainForm::UseBusinessColorset1Click);
 
     QMenu* help = AddSubmenu("Help1", "&Help", "Help Menu");
     connect(AddMenuItem(help, "Instructions1", "&Help Contents", "Program Instructions screen"),
@@ -120,15 +131,20 @@ void TjulCalMainForm::CreatePopupMenu() {
     Disabled(AddMenuItem(popup, "GotoDate31", "Go to Date 3",
                          "Jump to the date previously marked as Date 3"));
     AddSeparator(popup, "N8");
-    Disabled(Checkable(
-        AddMenuItem(popup, "ShowDayofYear2", "Show Day of Year", "Show Day of Year "), true));
-    Disabled(Checkable(
+    ShowDayofYear2 = Checkable(
+        AddMenuItem(popup, "ShowDayofYear2", "Show Day of Year", "Show Day of Year "), true);
+    ShowJulianDayNumbers2 = Checkable(
         AddMenuItem(popup, "ShowJulianDayNumbers2", "Show Chronological Julian Day Numbers",
                     "Uniform count of days from -4712 January 1 (Chronological "
                     "Julian Day Number)"),
-        false));
-    Disabled(
-        Checkable(AddMenuItem(popup, "ShowNone2", "Show None", "Do not show Day Numbers"), false));
+        false);
+    ShowNone2 =
+        Checkable(AddMenuItem(popup, "ShowNone2", "Show None", "Do not show Day Numbers"), false);
+    // The twins share the main-menu handlers.
+    connect(ShowDayofYear2, &QAction::triggered, this, &TjulCalMainForm::ShowDayofYear1Click);
+    connect(ShowJulianDayNumbers2, &QAction::triggered, this,
+            &TjulCalMainForm::ShowJulianDayNumbers1Click);
+    connect(ShowNone2, &QAction::triggered, this, &TjulCalMainForm::ShowNone1Click);
 }
 
 }  // namespace tessarine

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <optional>
@@ -96,7 +97,13 @@ void CompareMenu(const QMenu& menu, const std::vector<Item>& expected) {
 class MainFormTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { SetUpFontSubstitutes(); }
+    void initTestCase() {
+        SetUpFontSubstitutes();
+        // The windows read and create their settings key: keep it away from
+        // this machine's own hives.
+        QVERIFY(registryDir_.isValid());
+        qputenv("TESSARINE_REGISTRY_DIR", registryDir_.path().toLocal8Bit());
+    }
 
     void startsOnTodayWithTheMarksOnToday() {
         RecordingShell shell;
@@ -389,16 +396,16 @@ class MainFormTest : public QObject {
 
         CompareMenu(
             *form.findChild<QMenu*>(QStringLiteral("Options1")),
-            {{"ShowDayofYear1", "Show Day of Year", "Show Day of Year ", false, true},
+            {{"ShowDayofYear1", "Show Day of Year", "Show Day of Year ", true, true},
              {"ShowJulianDayNumbers1", "Show Chronological Julian Day Numbers",
               "Uniform count of days from -4712 January 1 (Chronological Julian Day "
               "Number)",
-              false, false},
-             {"ShowNone1", "Show None", "Do not show Day Numbers", false, false},
+              true, false},
+             {"ShowNone1", "Show None", "Do not show Day Numbers", true, false},
              Separator("N9"),
-             {"UseStandardColorSet1", "Standard Colors", "", false, true},
-             {"UseDefaultColorset1", "Green and Yellow", "Use default color set", false, false},
-             {"UseBusinessColorset1", "Silver and Teal", "Use Business Colors", false, false}});
+             {"UseStandardColorSet1", "Standard Colors", "", true, true},
+             {"UseDefaultColorset1", "Green and Yellow", "Use default color set", true, false},
+             {"UseBusinessColorset1", "Silver and Teal", "Use Business Colors", true, false}});
 
         CompareMenu(
             *form.findChild<QMenu*>(QStringLiteral("Help1")),
@@ -429,11 +436,11 @@ class MainFormTest : public QObject {
              {"GotoDate31", "Go to Date 3", "Jump to the date previously marked as Date 3", false,
               kPlain},
              Separator("N8"),
-             {"ShowDayofYear2", "Show Day of Year", "Show Day of Year ", false, true},
+             {"ShowDayofYear2", "Show Day of Year", "Show Day of Year ", true, true},
              {"ShowJulianDayNumbers2", "Show Chronological Julian Day Numbers",
-              "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)", false,
+              "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)", true,
               false},
-             {"ShowNone2", "Show None", "Do not show Day Numbers", false, false}});
+             {"ShowNone2", "Show None", "Do not show Day Numbers", true, false}});
     }
 
     // Glyph and caption sit centred together, the glyph on its designed side,
@@ -479,6 +486,9 @@ class MainFormTest : public QObject {
         QVERIFY(Button(form, "btnHelp")->isEnabled());
         QVERIFY(Button(form, "btnExit")->isEnabled());
     }
+
+  private:
+    QTemporaryDir registryDir_;
 };
 
 QTEST_MAIN(MainFormTest)

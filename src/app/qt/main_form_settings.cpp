@@ -1,0 +1,95 @@
+// The colour sets, the day-number display modes and the stored settings
+// record of the main window.
+
+#include <QAction>
+#include <exception>
+
+#include "app/qt/main_form.h"
+#include "calendar/qt/julian_calendar_widget.h"
+
+namespace tessarine {
+
+void TjulCalMainForm::ReadSettings() {
+    tessarine::ReadSettings(*registry_, appDefaults_);
+}
+
+void TjulCalMainForm::WriteSettings() {
+    tessarine::WriteSettings(*registry_, appDefaults_);
+}
+
+void TjulCalMainForm::RestoreSettings() {
+    try {
+        ReadSettings();
+    } catch (const std::exception& failure) {
+        // The stored value stays unapplied. The window still needs a whole
+        // colour set rather than the all-zero one it starts with, so it takes
+        // the design state: Standard Colors, day of year.
+        ApplyColorSet(static_cast<int>(kStandardColorsIndex));
+        ShowError(failure.what());
+        return;
+    }
+    TJulianCalendar& grid = calendar1_->calendar();
+    grid.SetShowJulianDayNumber(appDefaults_.ShowJulianDayNumber != 0);
+    grid.SetShowNone(appDefaults_.ShowNone != 0);
+    CheckDayNumberItems(DayNumberModeOf(grid.ShowJulianDayNumber(), grid.ShowNone()));
+    calendar1_->update();
+    ApplyColorSet(static_cast<int>(ColorSetIndexOf(appDefaults_)));
+}
+
+void TjulCalMainForm::CheckDayNumberItems(DayNumberMode mode) {
+    const bool dayOfYear = mode == DayNumberMode::DayOfYear;
+    const bool julian = mode == DayNumberMode::JulianDayNumber;
+    const bool none = mode == DayNumberMode::None;
+    ShowDayofYear1->setChecked(dayOfYear);
+    ShowDayofYear2->setChecked(dayOfYear);
+    ShowJulianDayNumbers1->setChecked(julian);
+    ShowJulianDayNumbers2->setChecked(julian);
+    ShowNone1->setChecked(none);
+    ShowNone2->setChecked(none);
+}
+
+void TjulCalMainForm::ChooseColorSet(int index) {
+    ApplyColorSet(index);
+    appDefaults_.ColorSetCode = index;
+    WriteSettings();
+}
+
+void TjulCalMainForm::ChooseDayNumberMode(DayNumberMode mode) {
+    const DayNumberFlags flags = FlagsOf(mode);
+    TJulianCalendar& grid = calendar1_->calendar();
+    grid.SetShowJulianDayNumber(flags.showJulianDayNumber);
+    grid.SetShowNone(flags.showNone);
+    CheckDayNumberItems(mode);
+    calendar1_->update();
+    StoreDayNumberFlags(appDefaults_, grid.ShowJulianDayNumber(), grid.ShowNone());
+    WriteSettings();
+}
+
+// A click on the item already ticked has just unticked it; every command
+// sets all the marks of its group again, so the tick always comes back.
+
+void TjulCalMainForm::UseStandardColorSet1Click() {
+    RunCommand([this] { ChooseColorSet(static_cast<int>(kStandardColorsIndex)); });
+}
+
+void TjulCalMainForm::UseDefaultColorset1Click() {
+    RunCommand([this] { ChooseColorSet(static_cast<int>(kGreenAndYellowIndex)); });
+}
+
+void TjulCalMainForm::UseBusinessColorset1Click() {
+    RunCommand([this] { ChooseColorSet(static_cast<int>(kSilverAndTealIndex)); });
+}
+
+void TjulCalMainForm::ShowDayofYear1Click() {
+    RunCommand([this] { ChooseDayNumberMode(DayNumberMode::DayOfYear); });
+}
+
+void TjulCalMainForm::ShowJulianDayNumbers1Click() {
+    RunCommand([this] { ChooseDayNumberMode(DayNumberMode::JulianDayNumber); });
+}
+
+void TjulCalMainForm::ShowNone1Click() {
+    RunCommand([this] { ChooseDayNumberMode(DayNumberMode::None); });
+}
+
+}  // namespace tessarine

@@ -1,0 +1,72 @@
+#include "print/qt/print_command.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <exception>
+
+#include "print/qt/qt_print_device.h"
+
+namespace tessarine {
+
+void QtBusyCursor::Show() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtBusyCursor::Restore() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void ShowPrintErrorBox(QWidget* owner, const std::string& message) {
+    const QString caption = owner != nullptr ? owner->window()->windowTitle()
+                                             : QGuiApplication::applicationDisplayName();
+    QMessageBox::critical(owner, caption, QString::fromStdString(message));
+}
+
+PrintJobState RunPrintCommand(QWidget* owner, const PrintCommandContext& context) noexcept {
+    PrintJobState job;
+    const auto showError = [&](const std::string& message) {
+        try {
+            if (context.showError) {
+                context.showError(owner, message);
+            } else {
+                ShowPrintErrorBox(owner, message);
+            }
+        } catch (...) {
+            // Nothing may cross into the event loop.
+        }
+    };
+
+    try {
+        job.PrintPageDate = context.SelectedDate;
+        job.PrintFormatIndex = -1;
+        job.PrintPagesLeft = -1;
+
+        int result = 0;
+        {
+            TprintSelDialog dialog(owner, job, context.startMyHelp);
+            ModalDialogRunner modal;
+            DialogRunner& runner = context.dialogRunner != nullptr ? *context.dialogRunner : modal;
+            result = runner.Run(dialog);
+        }
+        if (result != 1) {
+            return job;
+        }
+
+        QtBusyCursor applicationCursor;
+        PrintEnvironment environment;
+        environment.makeDevice = context.makeDevice ? context.makeDevice : DefaultPrinterFactory();
+        environment.cursor = context.cursor != nullptr ? context.cursor : &applicationCursor;
+        environment.ShowJulianDayNumber = context.ShowJulianDayNumber;
+        environment.ShowNone = context.ShowNone;
+        environment.localeNames = context.localeNames;
+        PrintPages(job, environment);
+    } catch (const std::exception& failure) {
+        showError(failure.what());
+    } catch (...) {
+        showError("Printing failed for an unknown reason.");
+    }
+    return job;
+}
+
+}  // namespace tessarine

@@ -27,6 +27,7 @@ namespace tessarine {
 namespace {
 
 constexpr Color kInitialWindowColor = 0xCCFFFF;
+constexpr Color kDisabledTextColor = 0x808080;
 constexpr int kGridLeft = 8;
 constexpr int kGridTop = 38;
 constexpr int kBottomMargin = 8;
@@ -157,6 +158,12 @@ void TjulCalMainForm::FormCreate() {
 
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, ToQColor(kInitialWindowColor));
+    // The desktop's disabled-text grey is about the silver of the "Silver and
+    // Teal" set and would hide the captions of disabled buttons; this darker
+    // grey reads on all three backgrounds.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Disabled, role, ToQColor(kDisabledTextColor));
+    }
     client_->setPalette(palette);
 
     colorSets_ = MakeColorSets();

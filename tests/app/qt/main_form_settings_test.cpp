@@ -455,6 +455,29 @@ class MainFormSettingsTest : public QObject {
         QTRY_VERIFY(gridPaints.paints > 0);
     }
 
+    // The disabled Donate caption must not vanish into any set's background
+    // (the desktop's disabled grey is close to silver).
+    void disabledCaptionsStayReadableInEverySet() {
+        Run run;
+        run.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.form.get()));
+        auto* donate = run.form->findChild<QWidget*>(QStringLiteral("btnOrder"));
+        QVERIFY(!donate->isEnabled());
+        for (std::size_t set = 0; set < kColorSetCount; ++set) {
+            run.Item(SetItem(set))->trigger();
+            const QImage image = donate->grab().toImage();
+            const int background =
+                qGray(ToQColor(MakeColorSets()[set][ColorSet::BackgroundColor]).rgb());
+            int darkest = 255;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    darkest = std::min(darkest, qGray(image.pixel(x, y)));
+                }
+            }
+            QVERIFY2(background - darkest >= 48, SetItem(set));
+        }
+    }
+
   private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<ScopedRegistryDir> registryDir_;

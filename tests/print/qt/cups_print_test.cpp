@@ -1,0 +1,162 @@
+// End to end: the Print command on the system's default printer, a cups-pdf
+// queue (scripts/start-test-printer.sh sets one up), and the PDFs that queue
+// writes, read back with pdftotext.
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "pdf_text_helpers.h"
+#include "platform/qt/font_setup.h"
+#include "print/qt/print_command.h"
+
+using namespace tessarine;
+
+namespace {
+
+class ChooseFormat : public DialogRunner {
+  public:
+    ChooseFormat(int format, int pages) : format_(format), pages_(pages) {}
+    int Run(QDialog& dialog) override {
+        auto& select = static_cast<TprintSelDialog&>(dialog);
+        select.show();
+        select.cbPageFormat->setCurrentIndex(format_);
+        select.cbConsecutivePages->setCurrentIndex(pages_ - 1);
+        select.btnOK->click();
+        return select.result();
+    }
+
+  private:
+    int format_;
+    int pages_;
+};
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// Where cups-pdf puts a job of this user: the "Out" line of its
+// configuration, with ${HOME} and ${USER} expanded; cups-pdf's own default
+// otherwise.
+QString CupsPdfFolder() {
+    QString out = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly)) {
+        const QRegularExpression line(QStringLiteral("^\\s*Out\\s+(\\S.*)$"));
+        for (const QString& text : QString::fromLocal8Bit(conf.readAll()).split('\n')) {
+            const QRegularExpressionMatch match = line.match(text);
+            if (match.hasMatch()) {
+                out = match.captured(1).trimmed();
+            }
+        }
+    }
+    out.replace(QStringLiteral("${HOME}"), QDir::homePath());
+    out.replace(QStringLiteral("${USER}"),
+                qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME")));
+    return out;
+}
+
+QStringList PdfFiles(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+}  // namespace
+
+class CupsPrintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        SetUpFontSubstitutes();
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (printer.isNull()) {
+            QSKIP(
+                "No default printer: as root, run scripts/start-test-printer.sh to make a "
+                "cups-pdf queue the default printer.");
+        }
+        const QString device = Run(QStringLiteral("lpstat"), {"-v", printer.printerName()});
+        if (!device.contains(QStringLiteral("cups-pdf:"))) {
+            QSKIP(qPrintable(QStringLiteral("The default printer \"%1\" is not a cups-pdf queue; "
+                                            "this test prints only to cups-pdf.")
+                                 .arg(printer.printerName())));
+        }
+        printerName_ = printer.printerName();
+    }
+
+    void monthViewPagesReachTheQueue() {
+        const QString folder = CupsPdfFolder();
+        const QStringList before = PdfFiles(folder);
+
+        ChooseFormat runner(0, 2);
+        QStringList errors;
+        PrintCommandContext context;
+        context.SelectedDate = EncodeDateSerial(2031, 5, 10);
+        context.dialogRunner = &runner;
+        context.showError = [&errors](QWidget*, const std::string& message) {
+            errors << QString::fromStdString(message);
+        };
+        const PrintJobState job = RunPrintCommand(nullptr, context);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+        QCOMPARE(job.PrintPagesLeft, -1);
+
+        // Each page is its own job; the queue converts them one after the
+        // other.
+        const QStringList titles{"May 2031", "June 2031"};
+        QMap<QString, QString> found;  // title -> file
+        QElapsedTimer waited;
+        waited.start();
+        while (found.size() < titles.size() && waited.elapsed() < 120000) {
+            QTest::qWait(500);
+            for (const QString& name : PdfFiles(folder)) {
+                if (before.contains(name) || found.values().contains(name)) {
+                    continue;
+                }
+                const QString text = testing::ReadPdfText(QDir(folder).filePath(name));
+                for (const QString& title : titles) {
+                    if (text.contains(title) && !found.contains(title)) {
+                        found.insert(title, name);
+                        QVERIFY2(text.contains(QStringLiteral("Month View")), qPrintable(name));
+                        QVERIFY2(text.contains(title == titles[0] ? QStringLiteral("2031 121")
+                                                                  : QStringLiteral("2031 152")),
+                                 qPrintable(name));
+                    }
+                }
+            }
+        }
+        QVERIFY2(found.size() == titles.size(),
+                 qPrintable(QStringLiteral("queue %1 wrote %2 of the 2 pages into %3 "
+                                           "(is cupsd running? lpstat -o shows pending jobs)")
+                                .arg(printerName_)
+                                .arg(found.size())
+                                .arg(folder)));
+        for (const QString& name : found) {
+            const QList<testing::PdfPage> pages =
+                testing::ReadPdfWords(QDir(folder).filePath(name));
+            QCOMPARE(pages.size(), 1);  // one sheet per print document
+            QVERIFY(pages[0].height > pages[0].width);
+            // TESSARINE_KEEP_PRINTED=1 keeps the pages for a look.
+            if (qEnvironmentVariableIsEmpty("TESSARINE_KEEP_PRINTED")) {
+                QFile::remove(QDir(folder).filePath(name));
+            }
+        }
+    }
+
+  private:
+    QString printerName_;
+};
+
+QTEST_MAIN(CupsPrintTest)
+#include "cups_print_test.moc"

@@ -2,7 +2,7 @@
 
 #include <QPageLayout>
 
-#include "print/qt/qt_print_device.h"
+#include "print/qt/qt_canvas_device.h"
 
 namespace tessarine {
 

@@ -1,44 +1,12 @@
 #pragma once
 
-#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 
-#include "print/print_device.h"
-
-class QPaintDevice;
+#include "print/qt/qt_canvas_device.h"
 
 namespace tessarine {
-
-// QFont for a font as the layouts name it: the family asked for by name with
-// a sans-serif fallback, the size in points (a size of 0 means a default
-// size), bold, italic, underline and strike-out from the style byte.
-QFont ToQFont(const PrintFont& font);
-
-// Font, text and rectangle drawing shared by the printer and the PDF
-// devices. The painter's origin is the physical corner of the sheet; canvas
-// positions are shifted by the unprintable strips.
-class QtCanvasDevice : public PrintDevice {
-  public:
-    void SetFont(const PrintFont& font) override;
-    PrintFont Font() const override { return font_; }
-    DeviceTextMetrics TextMetrics() const override;
-    DeviceSize TextExtent(const std::string& text) const override;
-    void TextOutOpaque(int x, int y, const std::string& text) override;
-    void Rectangle(int x1, int y1, int x2, int y2, int penWidth, std::uint8_t gray) override;
-
-  protected:
-    // The device fonts are measured on, and the painter drawing on it while a
-    // document is open (null otherwise).
-    virtual QPaintDevice* MeasuringDevice() const = 0;
-    virtual QPainter* ActivePainter() = 0;
-    QPainter& RequirePainter();
-
-  private:
-    PrintFont font_{"Arial", 10, kFontPlain};
-    QFont qfont_ = ToQFont(font_);
-};
 
 // The system's default printer. Construction fails with a PrintError when
 // no default printer is set up.

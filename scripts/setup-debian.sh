@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     xvfb xauth openbox x11-apps imagemagick
-    poppler-utils
+    poppler-utils pcal ghostscript time bc
     cups cups-client printer-driver-cups-pdf
 )
 

@@ -26,7 +26,7 @@ namespace {
 
 using namespace tessarine;
 
-constexpr const char* kVersion = "0.1.0";
+constexpr const char* kVersion = TESSARINE_VERSION;
 constexpr int kExitBadArguments = 2;
 constexpr int kExitFailed = 1;
 

@@ -1,12 +1,21 @@
 #include "calendar/qt/qpainter_canvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QTextLayout>
+#include <QTextOption>
+#include <QThread>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace tessarine {
 
@@ -16,12 +25,135 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Antialiased glyphs may touch a pixel or so beyond their outline's box.
+constexpr int kInkMargin = 2;
+
 bool IsEmpty(const Rect& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
 
 QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+}  // namespace
+
+// Shaping a text (finding its glyphs and their places) costs far more than
+// filling the cell around it, and the plain way of drawing a text shapes it
+// anew every time, and measuring it once more. A grid shows many of the same
+// texts paint after paint (day names, days of the month, a month's labels
+// while the selection moves), so each text's measures are kept, and from its
+// second drawing on its glyphs too. Keeping glyphs costs more than one plain
+// drawing, so a text drawn only once never pays for it. The glyphs are drawn
+// exactly where drawing the text places them: the pixels are the same.
+class ShapedTexts {
+  public:
+    struct Entry {
+        QString text;
+        int width = 0;
+        int drawings = 0;
+        // Kept from the second drawing on; positions relative to the start
+        // of the baseline.
+        bool glyphsKept = false;
+        QList<QGlyphRun> glyphs;
+        // Where the glyphs may put ink, relative to the start of the
+        // baseline; valid with the glyphs.
+        QRectF ink;
+    };
+
+    // Where the texts are drawn: the painter's font, its device's
+    // resolution and the text direction. Cheap when nothing changed.
+    void Follow(const QFont& font, int dpi, Qt::LayoutDirection direction) {
+        if (valid_ && dpi == dpi_ && direction == direction_ && font == font_) return;
+        entries_.clear();
+        font_ = font;
+        dpi_ = dpi;
+        direction_ = direction;
+        metrics_ = QFontMetrics(font);
+        ascent_ = metrics_.ascent();
+        height_ = metrics_.height();
+        valid_ = true;
+    }
+
+    // `text` measured as Follow last said.
+    Entry& Of(std::string_view text) {
+        if (const auto found = entries_.find(text); found != entries_.end()) {
+            return found->second;
+        }
+        if (entries_.size() >= kMaxEntries) entries_.clear();
+        Entry entry;
+        entry.text = ToQString(text);
+        entry.width = metrics_.horizontalAdvance(entry.text);
+        return entries_.emplace(std::string(text), std::move(entry)).first->second;
+    }
+
+    // Lays the entry's text out once and keeps its glyphs.
+    void KeepGlyphs(Entry& entry) const {
+        QTextLayout layout(entry.text, font_);
+        QTextOption option;
+        option.setTextDirection(direction_);
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QPointF toBaseline(0, -line.ascent());
+        entry.glyphsKept = true;
+        entry.glyphs = layout.glyphRuns();
+        for (QGlyphRun& run : entry.glyphs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& position : positions) position += toBaseline;
+            run.setPositions(positions);
+            entry.ink |= run.boundingRect();
+        }
+    }
+
+    int Ascent() const { return ascent_; }
+    int Height() const { return height_; }
+
+  private:
+    // Enough for the texts of many months; bounded so that paging through
+    // centuries cannot grow it without end.
+    static constexpr std::size_t kMaxEntries = 4096;
+
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    bool valid_ = false;
+    QFont font_;
+    int dpi_ = 0;
+    Qt::LayoutDirection direction_ = Qt::LeftToRight;
+    QFontMetrics metrics_{QFont()};
+    int ascent_ = 0;
+    int height_ = 0;
+    std::unordered_map<std::string, Entry, Hash, std::equal_to<>> entries_;
+};
+
+namespace {
+
+// The texts of the GUI thread, kept from paint to paint. They hold font
+// engines, so they go when the application object does.
+ShapedTexts* guiThreadTexts = nullptr;
+
+void DropGuiThreadTexts() {
+    delete guiThreadTexts;
+    guiThreadTexts = nullptr;
+}
+
+ShapedTexts* GuiThreadTexts() {
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr || QThread::currentThread() != application->thread()) {
+        return nullptr;
+    }
+    if (guiThreadTexts == nullptr) {
+        guiThreadTexts = new ShapedTexts;
+        qAddPostRoutine(DropGuiThreadTexts);
+    }
+    return guiThreadTexts;
 }
 
 }  // namespace
@@ -37,9 +169,29 @@ Color FromQColor(const QColor& color) {
 }
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, const QPalette& palette)
-    : painter_(painter), palette_(palette) {
+    : painter_(painter),
+      palette_(palette),
+      ownerPen_(painter.pen()),
+      // Asking a widget for its resolution goes to its screen: once a paint.
+      dpi_(painter.device() != nullptr ? painter.device()->logicalDpiY() : 0),
+      texts_(GuiThreadTexts()) {
+    if (texts_ == nullptr) {
+        // Off the GUI thread the texts last for this canvas only.
+        ownTexts_ = std::make_unique<ShapedTexts>();
+        texts_ = ownTexts_.get();
+    }
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+ShapedTexts& QPainterCanvas::Texts() {
+    texts_->Follow(painter_.font(), dpi_, painter_.layoutDirection());
+    return *texts_;
+}
+
+QPainterCanvas::~QPainterCanvas() {
+    // Text is drawn with the painter's pen; the owner gets its own back.
+    if (painter_.isActive()) painter_.setPen(ownerPen_);
 }
 
 void QPainterCanvas::FillRect(const Rect& rect) {
@@ -50,20 +202,39 @@ void QPainterCanvas::FillRect(const Rect& rect) {
 void QPainterCanvas::TextRect(const Rect& clip, int x, int y, std::string_view text,
                               TextBackground background) {
     if (IsEmpty(clip)) return;
-    if (background == TextBackground::Opaque) painter_.fillRect(ToQRect(clip), brush_);
+    const QRect clipRect = ToQRect(clip);
+    if (background == TextBackground::Opaque) painter_.fillRect(clipRect, brush_);
     if (text.empty()) return;
-    painter_.save();
-    painter_.setClipRect(ToQRect(clip), Qt::IntersectClip);
-    painter_.setPen(text_);
-    const QFontMetrics metrics(painter_.font());
+    ShapedTexts& shaped = Texts();
+    ShapedTexts::Entry& entry = shaped.Of(text);
     // (x, y) is the top of the text cell; Qt places text by its baseline.
-    painter_.drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
-    painter_.restore();
+    const QPoint baseline(x, y + shaped.Ascent());
+    painter_.setPen(text_);
+    if (++entry.drawings == 1) {
+        painter_.save();
+        painter_.setClipRect(clipRect, Qt::IntersectClip);
+        painter_.drawText(baseline, entry.text);
+        painter_.restore();
+        return;
+    }
+    if (!entry.glyphsKept) shaped.KeepGlyphs(entry);
+    const QRectF ink =
+        entry.ink.translated(baseline).adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
+    // Clipping costs time, and most texts have nothing to cut off.
+    const bool clipped = !QRectF(clipRect).contains(ink);
+    if (clipped) {
+        painter_.save();
+        painter_.setClipRect(clipRect, Qt::IntersectClip);
+    }
+    for (const QGlyphRun& run : entry.glyphs) painter_.drawGlyphRun(baseline, run);
+    if (clipped) painter_.restore();
 }
 
 TextSize QPainterCanvas::TextExtent(std::string_view text) {
-    const QFontMetrics metrics(painter_.font());
-    return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+    ShapedTexts& shaped = Texts();
+    const int height = shaped.Height();
+    if (text.empty()) return {0, height};
+    return {shaped.Of(text).width, height};
 }
 
 void QPainterCanvas::Segment(Point from, Point to) {

@@ -2,12 +2,17 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QPen>
+#include <memory>
 
 #include "calendar/canvas.h"
 
 class QPainter;
 
 namespace tessarine {
+
+// Texts laid out for drawing, kept between paints (see the .cpp).
+class ShapedTexts;
 
 QColor ToQColor(Color color);
 Color FromQColor(const QColor& color);
@@ -20,6 +25,10 @@ Color FromQColor(const QColor& color);
 class QPainterCanvas : public Canvas {
   public:
     QPainterCanvas(QPainter& painter, const QPalette& palette);
+    ~QPainterCanvas() override;
+
+    QPainterCanvas(const QPainterCanvas&) = delete;
+    QPainterCanvas& operator=(const QPainterCanvas&) = delete;
 
     void SetBrushColor(Color color) override { brush_ = ToQColor(color); }
     void SetPenColor(Color color) override { pen_ = ToQColor(color); }
@@ -36,6 +45,8 @@ class QPainterCanvas : public Canvas {
 
   private:
     void Segment(Point from, Point to);
+    // The kept texts, brought up to the painter's current font.
+    ShapedTexts& Texts();
 
     QPainter& painter_;
     QPalette palette_;
@@ -43,6 +54,10 @@ class QPainterCanvas : public Canvas {
     QColor pen_{Qt::black};
     int penWidth_ = 1;
     QColor text_{Qt::black};
+    QPen ownerPen_;
+    int dpi_ = 0;
+    ShapedTexts* texts_ = nullptr;
+    std::unique_ptr<ShapedTexts> ownTexts_;
 };
 
 }  // namespace tessarine

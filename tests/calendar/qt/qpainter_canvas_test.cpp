@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPalette>
 #include <QtTest>
+#include <string_view>
+#include <thread>
+#include <utility>
 
 using tessarine::Point;
 using tessarine::QPainterCanvas;
@@ -152,6 +155,120 @@ class QPainterCanvasTest : public QObject {
         const QFontMetrics metrics(font);
         QCOMPARE(size.width, metrics.horizontalAdvance("Sun"));
         QCOMPARE(size.height, metrics.height());
+    }
+
+    // Texts drawn again are drawn from kept glyphs and skip the clip when
+    // nothing sticks out: every drawing, first or later, clipped or not, must
+    // give the pixels of a plain clipped drawText.
+    void textMatchesPlainDrawingEveryTime_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("clip");
+        const QRect whole(0, 0, 120, 40);
+        const QRect topAtText(10, 8, 110, 32);  // the text's top is the clip's top
+        const QRect cutting(10, 8, 22, 10);     // cuts glyphs on three sides
+        struct Text {
+            const char* name;
+            const char* utf8;
+        };
+        const Text texts[] = {{"digits", "2025 084"}, {"kerned", "AVAWAT Te"},
+                              {"arabic", "الإثنين"},  {"hebrew", "שלישי"},
+                              {"japanese", "水曜日"}, {"cyrillic", "Четверг"}};
+        for (const auto& [family, size] :
+             {std::pair{"Liberation Sans", 14}, std::pair{"DejaVu Serif", 9}}) {
+            for (const Text& text : texts) {
+                for (const auto& [clipName, clip] :
+                     {std::pair{"whole", whole}, std::pair{"top", topAtText},
+                      std::pair{"cutting", cutting}}) {
+                    QTest::addRow("%s %d %s %s", family, size, text.name, clipName)
+                        << QString::fromLatin1(family) << size << QString::fromUtf8(text.utf8)
+                        << clip;
+                }
+            }
+        }
+    }
+    void textMatchesPlainDrawingEveryTime() {
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(QString, text);
+        QFETCH(QRect, clip);
+        QFont font(family);
+        font.setPixelSize(pixelSize);
+        const QPoint at(12, 8);
+
+        QImage expected = Blank(120, 40);
+        {
+            QPainter painter(&expected);
+            painter.setFont(font);
+            painter.setClipRect(clip);
+            painter.setPen(QColor(0, 0, 160));
+            painter.drawText(QPoint(at.x(), at.y() + QFontMetrics(font).ascent()), text);
+        }
+        const QByteArray utf8 = text.toUtf8();
+        for (int drawing = 1; drawing <= 3; ++drawing) {
+            QImage image = Blank(120, 40);
+            {
+                QPainter painter(&image);
+                painter.setFont(font);
+                QPainterCanvas canvas(painter, QPalette());
+                canvas.SetTextColor(0xA00000);
+                canvas.TextRect({clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1},
+                                at.x(), at.y(), std::string_view(utf8.data(), utf8.size()),
+                                tessarine::TextBackground::Transparent);
+            }
+            QVERIFY2(image == expected, qPrintable(QStringLiteral("drawing %1").arg(drawing)));
+        }
+        QVERIFY(!Painted(expected).isEmpty());
+    }
+
+    // Images may be painted on any thread; there the texts are kept for one
+    // canvas only, and the pixels stay those of the GUI thread.
+    void textOffTheGuiThreadMatches() {
+        QFont font("Liberation Sans");
+        font.setPixelSize(14);
+        auto draw = [&font] {
+            QImage image = Blank(120, 40);
+            QPainter painter(&image);
+            painter.setFont(font);
+            {
+                QPainterCanvas canvas(painter, QPalette());
+                for (int i = 0; i < 3; ++i) {
+                    canvas.TextRect({0, 0, 120, 40}, 4, 4 + 10 * i, "2025 084",
+                                    tessarine::TextBackground::Transparent);
+                }
+            }
+            painter.end();
+            return image;
+        };
+        const QImage here = draw();
+        QImage there;
+        std::thread worker([&] { there = draw(); });
+        worker.join();
+        QVERIFY(!Painted(here).isEmpty());
+        QVERIFY(there == here);
+    }
+
+    // The same painter with another font measures in that font, and the
+    // owner's pen survives the canvas.
+    void textFollowsThePaintersFont() {
+        QImage image = Blank(200, 60);
+        QPainter painter(&image);
+        const QPen ownPen(QColor(1, 2, 3), 3);
+        painter.setPen(ownPen);
+        for (int pixelSize : {14, 28, 14}) {
+            QFont font("Liberation Sans");
+            font.setPixelSize(pixelSize);
+            painter.setFont(font);
+            QPainterCanvas canvas(painter, QPalette());
+            const QFontMetrics metrics(font);
+            QCOMPARE(canvas.TextExtent("Wednesday").width, metrics.horizontalAdvance("Wednesday"));
+            QCOMPARE(canvas.TextExtent("Wednesday").height, metrics.height());
+            canvas.SetTextColor(0x0000FF);
+            canvas.TextRect({0, 0, 200, 60}, 0, 0, "Wednesday",
+                            tessarine::TextBackground::Transparent);
+        }
+        QCOMPARE(painter.pen(), ownPen);
     }
 
     void focusRectInvertsAlternatePixelsAndUndoesItself() {

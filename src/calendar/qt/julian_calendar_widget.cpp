@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 
 #include "calendar/qt/qpainter_canvas.h"
+#include "calendar/qt/shaped_texts.h"
 
 namespace tessarine {
 
@@ -39,13 +40,16 @@ GridKey ToGridKey(int key) {
 
 }  // namespace
 
-JulianCalendarWidget::JulianCalendarWidget(QWidget* parent) : QWidget(parent) {
+JulianCalendarWidget::JulianCalendarWidget(QWidget* parent)
+    : QWidget(parent), keptTexts_(std::make_unique<ShapedTexts>()) {
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted by the grid itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     calendar_.OnRepaintRequest = [this] { update(); };
     calendar_.Resize(width(), height());
 }
+
+JulianCalendarWidget::~JulianCalendarWidget() = default;
 
 void JulianCalendarWidget::setPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
@@ -62,7 +66,7 @@ QSize JulianCalendarWidget::sizeHint() const {
 void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setFont(font());
-    QPainterCanvas canvas(painter, palette());
+    QPainterCanvas canvas(painter, palette(), keptTexts_.get());
     calendar_.Paint(canvas);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "calendar/julian_calendar.h"
 #include "calendar/locale_names.h"
@@ -8,6 +9,8 @@
 class QMenu;
 
 namespace tessarine {
+
+class ShapedTexts;
 
 // The month grid as a Qt widget: forwards keys, presses, resizes and focus
 // changes to the core grid and paints it through a QPainterCanvas in the
@@ -17,6 +20,7 @@ class JulianCalendarWidget : public QWidget {
     Q_OBJECT
   public:
     explicit JulianCalendarWidget(QWidget* parent = nullptr);
+    ~JulianCalendarWidget() override;
 
     TJulianCalendar& calendar() { return calendar_; }
     const TJulianCalendar& calendar() const { return calendar_; }
@@ -44,6 +48,7 @@ class JulianCalendarWidget : public QWidget {
   private:
     TJulianCalendar calendar_;
     QMenu* popupMenu_ = nullptr;
+    std::unique_ptr<ShapedTexts> keptTexts_;
 };
 
 }  // namespace tessarine

@@ -1,29 +1,20 @@
 #include "calendar/qt/qpainter_canvas.h"
 
-#include <QCoreApplication>
-#include <QFontMetrics>
-#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QString>
-#include <QTextLayout>
-#include <QTextOption>
-#include <QThread>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <unordered_map>
+
+#include "calendar/qt/shaped_texts.h"
 
 namespace tessarine {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Antialiased glyphs may touch a pixel or so beyond their outline's box.
 constexpr int kInkMargin = 2;
@@ -38,126 +29,6 @@ QRect ToQRect(const Rect& r) {
 
 }  // namespace
 
-// Shaping a text (finding its glyphs and their places) costs far more than
-// filling the cell around it, and the plain way of drawing a text shapes it
-// anew every time, and measuring it once more. A grid shows many of the same
-// texts paint after paint (day names, days of the month, a month's labels
-// while the selection moves), so each text's measures are kept, and from its
-// second drawing on its glyphs too. Keeping glyphs costs more than one plain
-// drawing, so a text drawn only once never pays for it. The glyphs are drawn
-// exactly where drawing the text places them: the pixels are the same.
-class ShapedTexts {
-  public:
-    struct Entry {
-        QString text;
-        int width = 0;
-        int drawings = 0;
-        // Kept from the second drawing on; positions relative to the start
-        // of the baseline.
-        bool glyphsKept = false;
-        QList<QGlyphRun> glyphs;
-        // Where the glyphs may put ink, relative to the start of the
-        // baseline; valid with the glyphs.
-        QRectF ink;
-    };
-
-    // Where the texts are drawn: the painter's font, its device's
-    // resolution and the text direction. Cheap when nothing changed.
-    void Follow(const QFont& font, int dpi, Qt::LayoutDirection direction) {
-        if (valid_ && dpi == dpi_ && direction == direction_ && font == font_) return;
-        entries_.clear();
-        font_ = font;
-        dpi_ = dpi;
-        direction_ = direction;
-        metrics_ = QFontMetrics(font);
-        ascent_ = metrics_.ascent();
-        height_ = metrics_.height();
-        valid_ = true;
-    }
-
-    // `text` measured as Follow last said.
-    Entry& Of(std::string_view text) {
-        if (const auto found = entries_.find(text); found != entries_.end()) {
-            return found->second;
-        }
-        if (entries_.size() >= kMaxEntries) entries_.clear();
-        Entry entry;
-        entry.text = ToQString(text);
-        entry.width = metrics_.horizontalAdvance(entry.text);
-        return entries_.emplace(std::string(text), std::move(entry)).first->second;
-    }
-
-    // Lays the entry's text out once and keeps its glyphs.
-    void KeepGlyphs(Entry& entry) const {
-        QTextLayout layout(entry.text, font_);
-        QTextOption option;
-        option.setTextDirection(direction_);
-        option.setWrapMode(QTextOption::NoWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        const QPointF toBaseline(0, -line.ascent());
-        entry.glyphsKept = true;
-        entry.glyphs = layout.glyphRuns();
-        for (QGlyphRun& run : entry.glyphs) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF& position : positions) position += toBaseline;
-            run.setPositions(positions);
-            entry.ink |= run.boundingRect();
-        }
-    }
-
-    int Ascent() const { return ascent_; }
-    int Height() const { return height_; }
-
-  private:
-    // Enough for the texts of many months; bounded so that paging through
-    // centuries cannot grow it without end.
-    static constexpr std::size_t kMaxEntries = 4096;
-
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-
-    bool valid_ = false;
-    QFont font_;
-    int dpi_ = 0;
-    Qt::LayoutDirection direction_ = Qt::LeftToRight;
-    QFontMetrics metrics_{QFont()};
-    int ascent_ = 0;
-    int height_ = 0;
-    std::unordered_map<std::string, Entry, Hash, std::equal_to<>> entries_;
-};
-
-namespace {
-
-// The texts of the GUI thread, kept from paint to paint. They hold font
-// engines, so they go when the application object does.
-ShapedTexts* guiThreadTexts = nullptr;
-
-void DropGuiThreadTexts() {
-    delete guiThreadTexts;
-    guiThreadTexts = nullptr;
-}
-
-ShapedTexts* GuiThreadTexts() {
-    const QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr || QThread::currentThread() != application->thread()) {
-        return nullptr;
-    }
-    if (guiThreadTexts == nullptr) {
-        guiThreadTexts = new ShapedTexts;
-        qAddPostRoutine(DropGuiThreadTexts);
-    }
-    return guiThreadTexts;
-}
-
-}  // namespace
-
 QColor ToQColor(Color color) {
     return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
@@ -168,15 +39,15 @@ Color FromQColor(const QColor& color) {
                     static_cast<std::uint8_t>(color.blue()));
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter, const QPalette& palette)
+QPainterCanvas::QPainterCanvas(QPainter& painter, const QPalette& palette, ShapedTexts* keptTexts)
     : painter_(painter),
       palette_(palette),
       ownerPen_(painter.pen()),
       // Asking a widget for its resolution goes to its screen: once a paint.
       dpi_(painter.device() != nullptr ? painter.device()->logicalDpiY() : 0),
-      texts_(GuiThreadTexts()) {
+      texts_(keptTexts) {
     if (texts_ == nullptr) {
-        // Off the GUI thread the texts last for this canvas only.
+        // Without a keeper the texts last for this canvas only.
         ownTexts_ = std::make_unique<ShapedTexts>();
         texts_ = ownTexts_.get();
     }

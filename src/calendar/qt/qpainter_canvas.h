@@ -11,7 +11,7 @@ class QPainter;
 
 namespace tessarine {
 
-// Texts laid out for drawing, kept between paints (see the .cpp).
+// Texts laid out for drawing, kept between paints (shaped_texts.h).
 class ShapedTexts;
 
 QColor ToQColor(Color color);
@@ -24,7 +24,9 @@ Color FromQColor(const QColor& color);
 // is the text font; system colours come from the given palette.
 class QPainterCanvas : public Canvas {
   public:
-    QPainterCanvas(QPainter& painter, const QPalette& palette);
+    // keptTexts, when given, keeps texts laid out from one paint to the
+    // next (a widget passes its own); otherwise they last for this canvas.
+    QPainterCanvas(QPainter& painter, const QPalette& palette, ShapedTexts* keptTexts = nullptr);
     ~QPainterCanvas() override;
 
     QPainterCanvas(const QPainterCanvas&) = delete;

@@ -9,6 +9,8 @@
 #include <thread>
 #include <utility>
 
+#include "calendar/qt/shaped_texts.h"
+
 using tessarine::Point;
 using tessarine::QPainterCanvas;
 using tessarine::Rect;
@@ -206,12 +208,15 @@ class QPainterCanvasTest : public QObject {
             painter.drawText(QPoint(at.x(), at.y() + QFontMetrics(font).ascent()), text);
         }
         const QByteArray utf8 = text.toUtf8();
+        // Kept across paints as a widget keeps them: the later drawings use
+        // the kept glyphs.
+        tessarine::ShapedTexts kept;
         for (int drawing = 1; drawing <= 3; ++drawing) {
             QImage image = Blank(120, 40);
             {
                 QPainter painter(&image);
                 painter.setFont(font);
-                QPainterCanvas canvas(painter, QPalette());
+                QPainterCanvas canvas(painter, QPalette(), &kept);
                 canvas.SetTextColor(0xA00000);
                 canvas.TextRect({clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1},
                                 at.x(), at.y(), std::string_view(utf8.data(), utf8.size()),
@@ -222,8 +227,8 @@ class QPainterCanvasTest : public QObject {
         QVERIFY(!Painted(expected).isEmpty());
     }
 
-    // Images may be painted on any thread; there the texts are kept for one
-    // canvas only, and the pixels stay those of the GUI thread.
+    // Images may be painted on any thread; a canvas without a keeper keeps
+    // its texts to itself, and the pixels stay those of the GUI thread.
     void textOffTheGuiThreadMatches() {
         QFont font("Liberation Sans");
         font.setPixelSize(14);
@@ -256,11 +261,12 @@ class QPainterCanvasTest : public QObject {
         QPainter painter(&image);
         const QPen ownPen(QColor(1, 2, 3), 3);
         painter.setPen(ownPen);
+        tessarine::ShapedTexts kept;
         for (int pixelSize : {14, 28, 14}) {
             QFont font("Liberation Sans");
             font.setPixelSize(pixelSize);
             painter.setFont(font);
-            QPainterCanvas canvas(painter, QPalette());
+            QPainterCanvas canvas(painter, QPalette(), &kept);
             const QFontMetrics metrics(font);
             QCOMPARE(canvas.TextExtent("Wednesday").width, metrics.horizontalAdvance("Wednesday"));
             QCOMPARE(canvas.TextExtent("Wednesday").height, metrics.height());

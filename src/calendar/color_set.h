@@ -12,9 +12,15 @@ inline constexpr Color RgbColor(std::uint8_t red, std::uint8_t green, std::uint8
     return static_cast<Color>(red) | (static_cast<Color>(green) << 8) |
            (static_cast<Color>(blue) << 16);
 }
-inline constexpr std::uint8_t RedOf(Color c) { return static_cast<std::uint8_t>(c & 0xFF); }
-inline constexpr std::uint8_t GreenOf(Color c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-inline constexpr std::uint8_t BlueOf(Color c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+inline constexpr std::uint8_t RedOf(Color c) {
+    return static_cast<std::uint8_t>(c & 0xFF);
+}
+inline constexpr std::uint8_t GreenOf(Color c) {
+    return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+inline constexpr std::uint8_t BlueOf(Color c) {
+    return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;

@@ -33,14 +33,15 @@ TEST(DateSerialTest, EveryDayOfYearsOneTo9999AgreesWithChrono) {
         const auto yearStart = chr::sys_days{ymd.year() / 1 / 1};
         const int dayOfYear = static_cast<int>((day - yearStart).count()) + 1;
 
-        const bool ok = encoded == expected && decoded == DateFields{year, month, dom} &&
-                        WeekdaySundayFirst(expected) == static_cast<int>(weekday.c_encoding()) + 1 &&
-                        WeekdayMondayFirst(expected) == static_cast<int>(weekday.iso_encoding()) &&
-                        DayOfYear(expected) == dayOfYear &&
-                        ChronologicalJulianDayNumber(year, month, dom) == expected + 2415019 &&
-                        MonthLength(year, month) ==
-                            static_cast<int>(static_cast<unsigned>(
-                                chr::year_month_day_last{ymd.year() / ymd.month() / chr::last}.day()));
+        const bool ok =
+            encoded == expected && decoded == DateFields{year, month, dom} &&
+            WeekdaySundayFirst(expected) == static_cast<int>(weekday.c_encoding()) + 1 &&
+            WeekdayMondayFirst(expected) == static_cast<int>(weekday.iso_encoding()) &&
+            DayOfYear(expected) == dayOfYear &&
+            ChronologicalJulianDayNumber(year, month, dom) == expected + 2415019 &&
+            MonthLength(year, month) ==
+                static_cast<int>(static_cast<unsigned>(
+                    chr::year_month_day_last{ymd.year() / ymd.month() / chr::last}.day()));
         if (!ok) {
             ++failures;
             ADD_FAILURE() << "disagreement on " << year << "-" << month << "-" << dom;
@@ -96,9 +97,9 @@ TEST(DateSerialTest, LeapYearsAndMonthLengths) {
 }
 
 TEST(DateSerialTest, EncodeRejectsFieldsThatNameNoDate) {
-    const std::uint16_t bad[][3] = {{1900, 2, 29}, {2023, 2, 29}, {0, 1, 1},    {10000, 1, 1},
-                                    {2024, 0, 1},  {2024, 13, 1}, {2024, 4, 31}, {2024, 1, 0},
-                                    {65535, 65535, 65535}};
+    const std::uint16_t bad[][3] = {{1900, 2, 29}, {2023, 2, 29}, {0, 1, 1},
+                                    {10000, 1, 1}, {2024, 0, 1},  {2024, 13, 1},
+                                    {2024, 4, 31}, {2024, 1, 0},  {65535, 65535, 65535}};
     for (const auto& f : bad) {
         try {
             EncodeDateSerial(f[0], f[1], f[2]);

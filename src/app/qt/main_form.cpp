@@ -16,6 +16,7 @@
 #include <exception>
 
 #include "app/color_sets.h"
+#include "app/qt/date_commands.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
@@ -131,10 +132,14 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     }
     registry_ = services.registry;
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
+    alertSound_ = services.alertSound;
+    dialogRunner_ = services.dialogRunner;
+    printDevice_ = std::move(services.printDevice);
     localeNames_ = SystemLocaleNames();
     FormCreate();
 }
 
+// Out of line: the date commands are an incomplete type in the header.
 TjulCalMainForm::~TjulCalMainForm() {
     FormDestroy();
 }
@@ -169,10 +174,7 @@ void TjulCalMainForm::FormCreate() {
     colorSets_ = MakeColorSets();
     CreateCalendar();
 
-    const DateSerial today = TodayDate();
-    MarkedDate1 = today;
-    MarkedDate2 = today;
-    MarkedDate3 = today;
+    CreateDateCommands();  // the three marks start on today
 
     UpdateDateCaption();
 
@@ -196,7 +198,7 @@ void TjulCalMainForm::CreateTopBar() {
 
     btnPrint = MakeSpeedButton(client_, "btnPrint", "Print", QRect(1, 2, 80, 31));
     btnPrint->setGlyph(GlyphIcon(*btnPrint, kPrintGlyph, themed), SpeedButton::GlyphSide::Left);
-    btnPrint->setEnabled(false);
+    connect(btnPrint, &SpeedButton::clicked, this, &TjulCalMainForm::btnPrintClick);
 
     lblDateCaption = new QLabel(QStringLiteral("Date"), client_);
     lblDateCaption->setObjectName(QStringLiteral("lblDateCaption"));

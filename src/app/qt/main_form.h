@@ -14,6 +14,7 @@
 #include "calendar/locale_names.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "print/print_device.h"
 
 class QAction;
 class QKeyEvent;
@@ -23,6 +24,9 @@ class QPainter;
 
 namespace tessarine {
 
+class AlertSound;
+class DateCommands;
+class DialogRunner;
 class JulianCalendarWidget;
 class MainFormClient;
 class SpeedButton;
@@ -41,6 +45,9 @@ struct MainFormServices {
     Shell* shell = nullptr;        // opens the help page; null: the desktop's
     Registry* registry = nullptr;  // holds the settings; null: the hive files (see RegHiveStore)
     ErrorDisplay showError;        // empty: the standard error message box
+    AlertSound* alertSound = nullptr;      // bad input in the date commands; null: the system's
+    DialogRunner* dialogRunner = nullptr;  // every dialog the commands open; null: modal loops
+    PrintDeviceFactory printDevice{};      // one device per printed page; empty: default printer
 };
 
 // The standard error message box: the application title over the message.
@@ -93,9 +100,10 @@ class TjulCalMainForm : public QMainWindow {
     void ApplyColorSet(int Index);
 
     // Marks for the current run, all on today at creation; never stored.
-    DateSerial MarkedDate1 = 0;
-    DateSerial MarkedDate2 = 0;
-    DateSerial MarkedDate3 = 0;
+    // The date commands hold them; these only read them there.
+    DateSerial MarkedDate1() const;
+    DateSerial MarkedDate2() const;
+    DateSerial MarkedDate3() const;
 
     // The caption above the grid: the selected month and year.
     void UpdateDateCaption();
@@ -127,6 +135,23 @@ class TjulCalMainForm : public QMainWindow {
     void ShowJulianDayNumbers1Click();
     void ShowNone1Click();
 
+    // The marked-date commands; each serves the main-menu item and its
+    // context-menu twin.
+    void SetasDate11Click();
+    void SetasDate21Click();
+    void SetasDate31Click();
+    void GotoDate11Click();
+    void GotoDate21Click();
+    void GotoDate31Click();
+    void GotoDate1Click();
+    void DisplayDateDifferences1Click();
+    // The two menus refresh their own Go to Date captions when they open.
+    void Date1Click();
+    void PopupMenu1Popup();
+
+    void btnPrintClick();
+    void Print1Click();
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +167,8 @@ class TjulCalMainForm : public QMainWindow {
     void CreateTopBar();
     void CreateNavigationBar();
     void CreateCalendar();
+    void CreateDateCommands();
+    void BindDateCommands();
 
     void FormResize();
     void FormPaint(QPainter& painter);
@@ -176,6 +203,9 @@ class TjulCalMainForm : public QMainWindow {
     Registry* registry_ = nullptr;
     std::unique_ptr<Registry> ownRegistry_;
     ErrorDisplay showError_;
+    AlertSound* alertSound_ = nullptr;
+    DialogRunner* dialogRunner_ = nullptr;
+    PrintDeviceFactory printDevice_;
     LocaleNames localeNames_;
     std::array<ColorSet, kColorSetCount> colorSets_{};
     // All zero until the first set is applied.
@@ -186,6 +216,7 @@ class TjulCalMainForm : public QMainWindow {
 
     MainFormClient* client_ = nullptr;
     JulianCalendarWidget* calendar1_ = nullptr;
+    std::unique_ptr<DateCommands> dateCommands_;
 
     SpeedButton* btnPrint = nullptr;
     QLabel* lblDateCaption = nullptr;
@@ -198,7 +229,26 @@ class TjulCalMainForm : public QMainWindow {
     SpeedButton* btnNextMonth = nullptr;
     SpeedButton* btnNextYear = nullptr;
 
+    QMenu* Date1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
+
+    QAction* Print1 = nullptr;
+    QAction* GoToDate2 = nullptr;
+    QAction* DisplayDateDifferences1 = nullptr;
+    QAction* SetasDate12 = nullptr;
+    QAction* SetasDate22 = nullptr;
+    QAction* SetasDate32 = nullptr;
+    QAction* GotoDate12 = nullptr;
+    QAction* GotoDate22 = nullptr;
+    QAction* GotoDate32 = nullptr;
+    QAction* GotoDate1 = nullptr;
+    QAction* DisplayDateDifferences2 = nullptr;
+    QAction* SetasDate11 = nullptr;
+    QAction* SetasDate21 = nullptr;
+    QAction* SetasDate31 = nullptr;
+    QAction* GotoDate11 = nullptr;
+    QAction* GotoDate21 = nullptr;
+    QAction* GotoDate31 = nullptr;
 
     QAction* ShowDayofYear1 = nullptr;
     QAction* ShowJulianDayNumbers1 = nullptr;

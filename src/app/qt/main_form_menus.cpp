@@ -49,28 +49,30 @@ void TjulCalMainForm::CreateMainMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
     QMenu* file = AddSubmenu("File1", "&File", "File Menu");
-    Disabled(AddMenuItem(file, "Print1", "&Print Planner or Calendar...",
-                         "Print Calendar for current month"));
+    Print1 = AddMenuItem(file, "Print1", "&Print Planner or Calendar...",
+                         "Print Calendar for current month");
+    connect(Print1, &QAction::triggered, this, &TjulCalMainForm::Print1Click);
     AddSeparator(file, "N7");
     connect(AddMenuItem(file, "Exit1", "E&xit", "Exit this program"), &QAction::triggered, this,
             &TjulCalMainForm::Exit1Click);
 
-    QMenu* date = AddSubmenu("Date1", "&Date", "Date Functions");
-    Disabled(AddMenuItem(date, "GoToDate2", "Go To Date...", "Go to a specific date"));
-    AddSeparator(date, "N5");
-    Disabled(AddMenuItem(date, "DisplayDateDifferences1", "Display Date Differences...",
-                         "Display Date Differences"));
-    AddSeparator(date, "N1");
-    Disabled(AddMenuItem(date, "SetasDate12", "Set as Date 1", "Mark current date as Date 1"));
-    Disabled(AddMenuItem(date, "SetasDate22", "Set as Date 2", "Mark current date as Date 2"));
-    Disabled(AddMenuItem(date, "SetasDate32", "Set as Date 3", "Mark current date as Date 3"));
-    AddSeparator(date, "N4");
-    Disabled(AddMenuItem(date, "GotoDate12", "Go to Date 1",
-                         "Jump to the date previously marked as Date 1"));
-    Disabled(AddMenuItem(date, "GotoDate22", "Go to Date 2",
-                         "Jump to the date previously marked as Date 2"));
-    Disabled(AddMenuItem(date, "GotoDate32", "Go to Date 3",
-                         "Jump to the date previously marked as Date 3"));
+    Date1 = AddSubmenu("Date1", "&Date", "Date Functions");
+    GoToDate2 = AddMenuItem(Date1, "GoToDate2", "Go To Date...", "Go to a specific date");
+    AddSeparator(Date1, "N5");
+    DisplayDateDifferences1 =
+        AddMenuItem(Date1, "DisplayDateDifferences1", "Display Date Differences...",
+                    "Display Date Differences");
+    AddSeparator(Date1, "N1");
+    SetasDate12 = AddMenuItem(Date1, "SetasDate12", "Set as Date 1", "Mark current date as Date 1");
+    SetasDate22 = AddMenuItem(Date1, "SetasDate22", "Set as Date 2", "Mark current date as Date 2");
+    SetasDate32 = AddMenuItem(Date1, "SetasDate32", "Set as Date 3", "Mark current date as Date 3");
+    AddSeparator(Date1, "N4");
+    GotoDate12 = AddMenuItem(Date1, "GotoDate12", "Go to Date 1",
+                             "Jump to the date previously marked as Date 1");
+    GotoDate22 = AddMenuItem(Date1, "GotoDate22", "Go to Date 2",
+                             "Jump to the date previously marked as Date 2");
+    GotoDate32 = AddMenuItem(Date1, "GotoDate32", "Go to Date 3",
+                             "Jump to the date previously marked as Date 3");
 
     QMenu* options = AddSubmenu("Options1", "&Options", "");
     ShowDayofYear1 = Checkable(
@@ -115,21 +117,22 @@ void TjulCalMainForm::CreatePopupMenu() {
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu* popup = PopupMenu1;
 
-    Disabled(AddMenuItem(popup, "GotoDate1", "Go to Date...", "Go to a specific date"));
+    GotoDate1 = AddMenuItem(popup, "GotoDate1", "Go to Date...", "Go to a specific date");
     AddSeparator(popup, "N6");
-    Disabled(AddMenuItem(popup, "DisplayDateDifferences2", "Display Date Differences...",
-                         "Display Date Differences"));
+    DisplayDateDifferences2 =
+        AddMenuItem(popup, "DisplayDateDifferences2", "Display Date Differences...",
+                    "Display Date Differences");
     AddSeparator(popup, "N2");
-    Disabled(AddMenuItem(popup, "SetasDate11", "Set as Date 1", "Mark current date as Date 1"));
-    Disabled(AddMenuItem(popup, "SetasDate21", "Set as Date 2", "Mark current date as Date 2"));
-    Disabled(AddMenuItem(popup, "SetasDate31", "Set as Date 3", "Mark current date as Date 3"));
+    SetasDate11 = AddMenuItem(popup, "SetasDate11", "Set as Date 1", "Mark current date as Date 1");
+    SetasDate21 = AddMenuItem(popup, "SetasDate21", "Set as Date 2", "Mark current date as Date 2");
+    SetasDate31 = AddMenuItem(popup, "SetasDate31", "Set as Date 3", "Mark current date as Date 3");
     AddSeparator(popup, "N3");
-    Disabled(AddMenuItem(popup, "GotoDate11", "Go to Date 1",
-                         "Jump to the date previously marked as Date 1"));
-    Disabled(AddMenuItem(popup, "GotoDate21", "Go to Date 2",
-                         "Jump to the date previously marked as Date 2"));
-    Disabled(AddMenuItem(popup, "GotoDate31", "Go to Date 3",
-                         "Jump to the date previously marked as Date 3"));
+    GotoDate11 = AddMenuItem(popup, "GotoDate11", "Go to Date 1",
+                             "Jump to the date previously marked as Date 1");
+    GotoDate21 = AddMenuItem(popup, "GotoDate21", "Go to Date 2",
+                             "Jump to the date previously marked as Date 2");
+    GotoDate31 = AddMenuItem(popup, "GotoDate31", "Go to Date 3",
+                             "Jump to the date previously marked as Date 3");
     AddSeparator(popup, "N8");
     ShowDayofYear2 = Checkable(
         AddMenuItem(popup, "ShowDayofYear2", "Show Day of Year", "Show Day of Year "), true);
@@ -145,6 +148,8 @@ void TjulCalMainForm::CreatePopupMenu() {
     connect(ShowJulianDayNumbers2, &QAction::triggered, this,
             &TjulCalMainForm::ShowJulianDayNumbers1Click);
     connect(ShowNone2, &QAction::triggered, this, &TjulCalMainForm::ShowNone1Click);
+
+    BindDateCommands();
 }
 
 }  // namespace tessarine

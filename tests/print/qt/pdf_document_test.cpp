@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "pdf_text_helpers.h"
 #include "platform/qt/font_setup.h"
 #include "print/print_object.h"
+#include "support/qt/pdf_text_helpers.h"
 
 using namespace tessarine;
 using tessarine::testing::PdfPage;

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "calendar/date_serial.h"
-#include "pdf_text_helpers.h"
+#include "support/qt/pdf_text_helpers.h"
 
 using tessarine::testing::PdfPage;
 using tessarine::testing::PdfWord;

@@ -1,6 +1,6 @@
-// End to end: the Print command on the system's default printer, a cups-pdf
-// queue (scripts/start-test-printer.sh sets one up), and the PDFs that queue
-// writes, read back with pdftotext.
+// End to end: the main window's Print button on the system's default
+// printer, a cups-pdf queue (scripts/start-test-printer.sh sets one up), and
+// the PDFs that queue writes, read back with pdftotext.
 
 #include <QComboBox>
 #include <QDateTime>
@@ -12,11 +12,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
-#include "pdf_text_helpers.h"
+#include "app/qt/main_form.h"
+#include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/dialog_runner.h"
 #include "platform/qt/font_setup.h"
-#include "print/qt/print_command.h"
+#include "print/qt/print_sel_dialog.h"
+#include "support/qt/pdf_text_helpers.h"
+#include "support/recording_shell.h"
 
 using namespace tessarine;
 
@@ -31,8 +37,10 @@ class ChooseFormat : public DialogRunner {
         select.cbPageFormat->setCurrentIndex(format_);
         select.cbConsecutivePages->setCurrentIndex(pages_ - 1);
         select.btnOK->click();
+        ++runs;
         return select.result();
     }
+    int runs = 0;
 
   private:
     int format_;
@@ -75,7 +83,7 @@ QStringList PdfFiles(const QString& folder) {
 
 }  // namespace
 
-class CupsPrintTest : public QObject {
+class MainFormCupsPrintTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -94,6 +102,8 @@ class CupsPrintTest : public QObject {
                                  .arg(printer.printerName())));
         }
         printerName_ = printer.printerName();
+        QVERIFY(registryDir_.isValid());
+        qputenv("TESSARINE_REGISTRY_DIR", registryDir_.path().toLocal8Bit());
     }
 
     void monthViewPagesReachTheQueue() {
@@ -102,15 +112,19 @@ class CupsPrintTest : public QObject {
 
         ChooseFormat runner(0, 2);
         QStringList errors;
-        PrintCommandContext context;
-        context.SelectedDate = EncodeDateSerial(2031, 5, 10);
-        context.dialogRunner = &runner;
-        context.showError = [&errors](QWidget*, const std::string& message) {
+        RecordingShell shell;
+        MainFormServices services;
+        services.shell = &shell;
+        services.dialogRunner = &runner;
+        services.showError = [&errors](QWidget*, const std::string& message) {
             errors << QString::fromStdString(message);
         };
-        const PrintJobState job = RunPrintCommand(nullptr, context);
+        TjulCalMainForm form(std::move(services));
+        form.show();
+        form.Calendar1()->calendar().SetSelectedDate(EncodeDateSerial(2031, 5, 10));
+        QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnPrint")), Qt::LeftButton);
+        QCOMPARE(runner.runs, 1);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
-        QCOMPARE(job.PrintPagesLeft, -1);
 
         // Each page is its own job; the queue converts them one after the
         // other.
@@ -156,7 +170,8 @@ class CupsPrintTest : public QObject {
 
   private:
     QString printerName_;
+    QTemporaryDir registryDir_;
 };
 
-QTEST_MAIN(CupsPrintTest)
-#include "cups_print_test.moc"
+QTEST_MAIN(MainFormCupsPrintTest)
+#include "main_form_cups_print_test.moc"

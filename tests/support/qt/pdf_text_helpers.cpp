@@ -1,4 +1,4 @@
-#include "pdf_text_helpers.h"
+#include "support/qt/pdf_text_helpers.h"
 
 #include <QProcess>
 #include <QXmlStreamReader>

@@ -43,8 +43,8 @@ using EnvironmentLookup = std::function<std::optional<std::string>(const char* n
 // /var/lib/tessarine/HKEY_LOCAL_MACHINE.reg, the user hive
 // $XDG_CONFIG_HOME/tessarine/HKEY_CURRENT_USER.reg (default ~/.config) and
 // the overlay $XDG_STATE_HOME/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg
-// (default ~/.local/state). Relative XDG values are ignored, as that
-// specification asks. Without a home directory the user paths stay empty and
+// (default ~/.local/state). Relative XDG values are ignored, as the XDG
+// base directory rules ask. Without a home directory the user paths stay empty and
 // those keys cannot be opened.
 HiveLocations ResolveHiveLocations(const EnvironmentLookup& environment);
 // The same from this process's environment (HOME falling back to the

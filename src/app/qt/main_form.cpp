@@ -223,7 +223,7 @@ void TjulCalMainForm::CreateTopBar() {
 
 void TjulCalMainForm::CreateNavigationBar() {
     const bool themed = ThemeHasEveryGlyph();
-    struct Spec {
+    struct NavigationButton {
         SpeedButton** field;
         const char* name;
         const char* caption;
@@ -232,24 +232,25 @@ void TjulCalMainForm::CreateNavigationBar() {
         SpeedButton::GlyphSide side;
         void (TjulCalMainForm::*handler)();
     };
-    const std::array specs{
-        Spec{&btnLastYear, "btnLastYear", "Last Year", 0, kLastYearGlyph,
-             SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastYearClick},
-        Spec{&btnLastMonth, "btnLastMonth", "Last Month", 98, kLastMonthGlyph,
-             SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastMonthClick},
-        Spec{&btnToday, "btnToday", "Today", 197, kTodayGlyph, SpeedButton::GlyphSide::Left,
-             &TjulCalMainForm::btnTodayClick},
-        Spec{&btnNextMonth, "btnNextMonth", "Next Month", 295, kNextMonthGlyph,
-             SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextMonthClick},
-        Spec{&btnNextYear, "btnNextYear", "Next Year", 394, kNextYearGlyph,
-             SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextYearClick},
+    const std::array buttons{
+        NavigationButton{&btnLastYear, "btnLastYear", "Last Year", 0, kLastYearGlyph,
+                         SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastYearClick},
+        NavigationButton{&btnLastMonth, "btnLastMonth", "Last Month", 98, kLastMonthGlyph,
+                         SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastMonthClick},
+        NavigationButton{&btnToday, "btnToday", "Today", 197, kTodayGlyph,
+                         SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnTodayClick},
+        NavigationButton{&btnNextMonth, "btnNextMonth", "Next Month", 295, kNextMonthGlyph,
+                         SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextMonthClick},
+        NavigationButton{&btnNextYear, "btnNextYear", "Next Year", 394, kNextYearGlyph,
+                         SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextYearClick},
     };
-    for (const Spec& spec : specs) {
-        SpeedButton* button = MakeSpeedButton(client_, spec.name, spec.caption,
-                                              QRect(spec.left, 256, 100, kNavigationButtonHeight));
-        button->setGlyph(GlyphIcon(*button, spec.glyph, themed), spec.side);
-        connect(button, &SpeedButton::clicked, this, spec.handler);
-        *spec.field = button;
+    for (const NavigationButton& design : buttons) {
+        SpeedButton* button =
+            MakeSpeedButton(client_, design.name, design.caption,
+                            QRect(design.left, 256, 100, kNavigationButtonHeight));
+        button->setGlyph(GlyphIcon(*button, design.glyph, themed), design.side);
+        connect(button, &SpeedButton::clicked, this, design.handler);
+        *design.field = button;
     }
 }
 

@@ -119,16 +119,7 @@ void TDateDiffForm::reject() {
 }
 
 bool TDateDiffForm::FormKeyDown(QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Escape:
-            done(kResultEscape);
-            return true;
-        case Qt::Key_F1:
-            OpenHelp(startMyHelp_);
-            return true;
-        default:
-            return false;
-    }
+    return HandleDialogKey(*this, event, kResultEscape, startMyHelp_);
 }
 
 bool TDateDiffForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #include "dialogs/qt/dialog_keys.h"
 
+#include <QDialog>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace tessarine {
@@ -15,6 +17,20 @@ void OpenHelp(const StartMyHelpFn& startMyHelp) noexcept {
         startMyHelp(kDialogHelpTopic);
     } catch (...) {
         // Deliberately silent: see the header.
+    }
+}
+
+bool HandleDialogKey(QDialog& dialog, const QKeyEvent& event, int escapeResult,
+                     const StartMyHelpFn& startMyHelp) {
+    switch (event.key()) {
+        case Qt::Key_Escape:
+            dialog.done(escapeResult);
+            return true;
+        case Qt::Key_F1:
+            OpenHelp(startMyHelp);
+            return true;
+        default:
+            return false;
     }
 }
 

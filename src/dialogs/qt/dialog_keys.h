@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+class QDialog;
+class QKeyEvent;
 class QWidget;
 
 namespace tessarine {
@@ -22,5 +24,11 @@ void InstallKeyPreview(QWidget& form);
 // cannot be opened is not an error the user hears about, and nothing may
 // escape into the event loop, so a failing callback is ignored.
 void OpenHelp(const StartMyHelpFn& startMyHelp) noexcept;
+
+// The keys every dialog handles first: Esc ends `dialog` with
+// `escapeResult`, F1 opens help and leaves it open. True when the key was one
+// of them and is consumed.
+bool HandleDialogKey(QDialog& dialog, const QKeyEvent& event, int escapeResult,
+                     const StartMyHelpFn& startMyHelp);
 
 }  // namespace tessarine

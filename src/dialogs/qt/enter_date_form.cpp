@@ -84,16 +84,7 @@ void TenterDateForm::reject() {
 }
 
 bool TenterDateForm::FormKeyDown(QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Escape:
-            done(kResultCancel);
-            return true;
-        case Qt::Key_F1:
-            OpenHelp(startMyHelp_);
-            return true;
-        default:
-            return false;
-    }
+    return HandleDialogKey(*this, event, kResultCancel, startMyHelp_);
 }
 
 bool TenterDateForm::eventFilter(QObject* watched, QEvent* event) {

@@ -18,6 +18,7 @@
 #include "app/color_sets.h"
 #include "app/qt/date_commands.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/qt_color.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
 #include "platform/qt/system_locale_names.h"
@@ -36,10 +37,6 @@ constexpr int kNavigationButtonHeight = 31;
 constexpr int kOrderButtonWidth = 86;
 constexpr int kHiddenOrderButtonWidth = 2;
 constexpr int kGlyphSize = 16;
-
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
 
 QFont PixelFont(int pixelSize, bool bold) {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -29,16 +29,6 @@ QRect ToQRect(const Rect& r) {
 
 }  // namespace
 
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
-
-Color FromQColor(const QColor& color) {
-    return RgbColor(static_cast<std::uint8_t>(color.red()),
-                    static_cast<std::uint8_t>(color.green()),
-                    static_cast<std::uint8_t>(color.blue()));
-}
-
 QPainterCanvas::QPainterCanvas(QPainter& painter, const QPalette& palette, ShapedTexts* keptTexts)
     : painter_(painter),
       palette_(palette),

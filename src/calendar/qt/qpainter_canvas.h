@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calendar/canvas.h"
+#include "platform/qt/qt_color.h"
 
 class QPainter;
 
@@ -13,9 +14,6 @@ namespace tessarine {
 
 // Texts laid out for drawing, kept between paints (shaped_texts.h).
 class ShapedTexts;
-
-QColor ToQColor(Color color);
-Color FromQColor(const QColor& color);
 
 // The core's Canvas over a QPainter, with device-context pixel rules:
 // aliased drawing, 1-pixel lines that leave out each segment's end point,

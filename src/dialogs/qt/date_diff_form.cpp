@@ -8,13 +8,11 @@
 #include <QStyle>
 #include <utility>
 
+#include "platform/qt/qt_color.h"
+
 namespace tessarine {
 
 namespace {
-
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
 
 QFont DialogFont() {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -13,16 +13,12 @@
 #include <vector>
 
 #include "app/marked_dates.h"
+#include "support/test_dates.h"
 
 namespace tessarine {
 namespace {
 
 namespace chr = std::chrono;
-
-DateSerial Date(int year, int month, int day) {
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
 
 struct EnteredCase {
     std::string text;

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_dates.h"
+
 namespace tessarine {
 namespace {
-
-DateSerial Date(int year, int month, int day) {
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
 
 using Texts = std::array<std::array<std::string, 3>, 3>;
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/utf.h"
+#include "support/test_files.h"
 
 namespace tessarine {
 namespace {
@@ -15,17 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path DataFile(const std::string& name) {
-    if (const char* root = std::getenv("TESSARINE_TEST_DATA")) {
-        return fs::path(root) / "platform" / "data" / name;
-    }
-    return fs::path(__FILE__).parent_path() / "data" / name;
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return TestDataFile("platform", name, fs::path(__FILE__).parent_path());
 }
 
 std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {

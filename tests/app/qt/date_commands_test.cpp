@@ -15,15 +15,11 @@
 #include "support/qt/modal_dialog_driver.h"
 #include "support/qt/scripted_dialog_runner.h"
 #include "support/recording_alert_sound.h"
+#include "support/test_dates.h"
 
 namespace tessarine {
 
 namespace {
-
-DateSerial Date(int year, int month, int day) {
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
 
 ColorSet Colors(Color background, Color day, Color headerFace) {
     ColorSet set;

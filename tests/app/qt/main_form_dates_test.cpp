@@ -1,4 +1,6 @@
 // The marked-date commands as the user reaches them in the main window:
+
+#include "support/test_dates.h"
 // through the "&Date" menu and the grid's context menu, with the dialogs
 // scripted or run in their real modal loops.
 
@@ -29,11 +31,6 @@
 using namespace tessarine;
 
 namespace {
-
-DateSerial Date(int year, int month, int day) {
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
 
 bool SystemLocaleIsEnglish() {
     const QLocale::Language language = QLocale::system().language();

@@ -9,14 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "support/test_dates.h"
+
 namespace tessarine {
 
 namespace {
-
-DateSerial Date(int year, int month, int day) {
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
 
 // Only the three slots the dialog reads differ from zero; the others are
 // filled with a colour that must never show.

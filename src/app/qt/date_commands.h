@@ -8,9 +8,9 @@
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
-#include "dialogs/qt/dialog_keys.h"
 #include "platform/alert.h"
 #include "platform/qt/dialog_runner.h"
+#include "platform/qt/form_dialog.h"
 #include "platform/qt/qt_alert_sound.h"
 
 class QAction;

@@ -41,9 +41,10 @@ void Paint(QWidget& widget, QPalette::ColorRole role, Color color) {
 TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial markedDate2,
                              DateSerial markedDate3, const ColorSet& activeColors,
                              StartMyHelpFn startMyHelp)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      startMyHelp_(std::move(startMyHelp)) {
+    : FormDialog(owner,
+                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::MSWindowsFixedSizeDialogHint,
+                 kResultEscape, std::move(startMyHelp)) {
     setObjectName(QStringLiteral("dateDiffForm"));
     setWindowTitle(QStringLiteral("Display Date Differences"));
     setFont(DialogFont());
@@ -81,7 +82,7 @@ TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial 
     connect(btnClose, &QPushButton::clicked, this, &TDateDiffForm::btnCloseClick);
 
     FormCreate(markedDate1, markedDate2, markedDate3, activeColors);
-    InstallKeyPreview(*this);
+    InstallKeyPreview();
 }
 
 QLabel* TDateDiffForm::Cell(int row, int column) const {
@@ -110,21 +111,6 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
 
 void TDateDiffForm::btnCloseClick() {
     done(kResultClose);
-}
-
-void TDateDiffForm::reject() {
-    done(kResultEscape);
-}
-
-bool TDateDiffForm::FormKeyDown(QKeyEvent& event) {
-    return HandleDialogKey(*this, event, kResultEscape, startMyHelp_);
-}
-
-bool TDateDiffForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent&>(*event))) {
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tessarine

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "dialogs/date_differences.h"
-#include "dialogs/qt/dialog_keys.h"
+#include "platform/qt/form_dialog.h"
 
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -18,7 +16,7 @@ namespace tessarine {
 // The table of signed day differences between the three marks. Texts and
 // colours are computed once, at creation, from the marks and the active
 // colours handed in; nothing changes while it is open.
-class TDateDiffForm : public QDialog {
+class TDateDiffForm : public FormDialog {
     Q_OBJECT
 
   public:
@@ -50,21 +48,12 @@ class TDateDiffForm : public QDialog {
     QLabel* Cell(int row, int column) const;
 
     void btnCloseClick();
-    // Returns true when the key was consumed.
-    bool FormKeyDown(QKeyEvent& event);
-
-    // A close request from the window manager ends the dialog as Esc does.
-    void reject() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate(DateSerial markedDate1, DateSerial markedDate2, DateSerial markedDate3,
                     const ColorSet& activeColors);
 
     std::array<std::array<QLabel*, 3>, 3> cells_{};
-    StartMyHelpFn startMyHelp_;
 };
 
 }  // namespace tessarine

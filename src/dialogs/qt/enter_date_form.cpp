@@ -1,7 +1,5 @@
 #include "dialogs/qt/enter_date_form.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,10 +22,11 @@ QFont DialogFont() {
 
 TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
                                StartMyHelpFn startMyHelp)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      enteredDateText_(enteredDateText),
-      startMyHelp_(std::move(startMyHelp)) {
+    : FormDialog(owner,
+                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint,
+                 kResultCancel, std::move(startMyHelp)),
+      enteredDateText_(enteredDateText) {
     setObjectName(QStringLiteral("enterDateForm"));
     setWindowTitle(QStringLiteral("Go to a date"));
     setFont(DialogFont());
@@ -67,7 +66,7 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
 
     connect(btnOK, &QPushButton::clicked, this, &TenterDateForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TenterDateForm::btnCancelClick);
-    InstallKeyPreview(*this);
+    InstallKeyPreview();
 }
 
 void TenterDateForm::btnOKClick() {
@@ -77,21 +76,6 @@ void TenterDateForm::btnOKClick() {
 
 void TenterDateForm::btnCancelClick() {
     done(kResultCancel);
-}
-
-void TenterDateForm::reject() {
-    done(kResultCancel);
-}
-
-bool TenterDateForm::FormKeyDown(QKeyEvent& event) {
-    return HandleDialogKey(*this, event, kResultCancel, startMyHelp_);
-}
-
-bool TenterDateForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent&>(*event))) {
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tessarine

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <string>
 
-#include "dialogs/qt/dialog_keys.h"
+#include "platform/qt/form_dialog.h"
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +13,7 @@ namespace tessarine {
 // The go-to-date dialog. It only collects up to eight characters: on OK it
 // copies them unchanged into the shared entered-date text and ends with 1;
 // Cancel, Esc and the close box end it with 2 and leave that text alone.
-class TenterDateForm : public QDialog {
+class TenterDateForm : public FormDialog {
     Q_OBJECT
 
   public:
@@ -32,18 +30,9 @@ class TenterDateForm : public QDialog {
 
     void btnOKClick();
     void btnCancelClick();
-    // Returns true when the key was consumed.
-    bool FormKeyDown(QKeyEvent& event);
-
-    // The close box and every other rejection end the dialog as Cancel does.
-    void reject() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::string& enteredDateText_;
-    StartMyHelpFn startMyHelp_;
 };
 
 }  // namespace tessarine

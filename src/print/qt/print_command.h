@@ -28,7 +28,7 @@ struct PrintCommandContext {
     bool ShowJulianDayNumber = false;
     bool ShowNone = false;
     LocaleNames localeNames = EnglishLocaleNames();
-    PrintHelpFn startMyHelp;               // F1 in the dialog; may be empty
+    StartMyHelpFn startMyHelp;             // F1 in the dialog; may be empty
     DialogRunner* dialogRunner = nullptr;  // nullptr: a real modal loop
     PrintDeviceFactory makeDevice;         // empty: the system's default printer
     BusyCursor* cursor = nullptr;          // nullptr: the application's busy cursor

@@ -1,12 +1,9 @@
 #include "print/qt/print_sel_dialog.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace tessarine {
@@ -15,7 +12,6 @@ namespace {
 
 constexpr int kModalPrint = 1;
 constexpr int kModalCancel = 2;
-constexpr char kHelpTopic[] = "HLP_WEL1";
 
 QIcon ButtonIcon(const QWidget& widget, const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QString::fromLatin1(themeName), widget.style()->standardIcon(fallback));
@@ -23,12 +19,14 @@ QIcon ButtonIcon(const QWidget& widget, const char* themeName, QStyle::StandardP
 
 }  // namespace
 
-TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, PrintHelpFn startMyHelp)
-    : QDialog(owner), job_(job), startMyHelp_(std::move(startMyHelp)) {
+TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelpFn startMyHelp)
+    : FormDialog(owner,
+                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                 kModalCancel, std::move(startMyHelp)),
+      job_(job) {
     setObjectName(QStringLiteral("printSelDialog"));
     setWindowTitle(QStringLiteral("Print Calendar Pages"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setStyleHint(QFont::SansSerif);
     dialogFont.setPointSize(8);
@@ -87,19 +85,9 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, PrintHelpFn
     connect(btnOK, &QPushButton::clicked, this, &TprintSelDialog::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TprintSelDialog::btnCancelClick);
 
-    // The dialog sees every key before its controls.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->installEventFilter(this);
-    }
-
-    const QScreen* screen = owner != nullptr && owner->screen() != nullptr
-                                ? owner->screen()
-                                : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
-    }
+    InstallKeyPreview();
+    // Centred on the screen, not over the main window.
+    CentreOnScreen(owner);
 }
 
 void TprintSelDialog::btnOKClick() {
@@ -112,43 +100,6 @@ void TprintSelDialog::btnCancelClick() {
     job_.PrintFormatIndex = -1;
     job_.PrintPagesLeft = -1;
     done(kModalCancel);
-}
-
-void TprintSelDialog::reject() {
-    done(kModalCancel);
-}
-
-bool TprintSelDialog::FormKeyDown(QKeyEvent& event) {
-    if (event.key() == Qt::Key_Escape) {
-        done(kModalCancel);
-        return true;
-    }
-    if (event.key() == Qt::Key_F1) {
-        if (startMyHelp_) {
-            // A help page that cannot be opened must not end the dialog.
-            try {
-                startMyHelp_(kHelpTopic);
-            } catch (...) {
-            }
-        }
-        return true;
-    }
-    return false;
-}
-
-bool TprintSelDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        auto& key = static_cast<QKeyEvent&>(*event);
-        if (key.key() == Qt::Key_Escape || key.key() == Qt::Key_F1) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                // Claim the key so no shortcut takes it first.
-                event->accept();
-                return true;
-            }
-            return FormKeyDown(key);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tessarine

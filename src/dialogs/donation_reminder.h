@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_serial.h"
+#include "platform/registry.h"
+
+namespace tessarine {
+
+// The answers of the donation dialog, in the order it lists them; the index
+// of the chosen answer is the stored status.
+enum DonationAnswer : std::int32_t {
+    kDonateNow = 0,         // opens the donation page; asked again at every close
+    kRemindInTwoWeeks = 1,  // asked again 14 days after the answer
+    kAlreadyDonated = 2,    // never asked again, no Donate button
+    kNeverAskAgain = 3,     // never asked again, no Donate button
+    kRemindTomorrow = 4,    // asked again a day after the answer
+};
+
+inline constexpr int kDonationAnswerCount = 5;
+inline constexpr std::array<const char*, kDonationAnswerCount> kDonationAnswerTexts{
+    "Yes, take me to the donations page now!",
+    "I still have to check it a bit more, show this again in two weeks",
+    "I already made a donation, don't show this dialog again",
+    "No, I don't want to donate, never show this dialog again",
+    "Not now, notify me again in 1 day",
+};
+
+// Where the state lives below the current user's root: "Software\<program>"
+// and its subkey "DonateForm" with two 32-bit values.
+inline constexpr std::string_view kDonationSubkey = "DonateForm";
+inline constexpr std::string_view kDonateStatusValue = "DonateStatus";
+inline constexpr std::string_view kDonateLastPromptValue = "DonateLastPrompt";
+
+// The donation reminder: the last answer, the day the reminder waits from,
+// and whether the dialog was opened on demand in this run. Every decision
+// takes today's date from its caller, so no rule depends on the clock.
+class DonationReminder {
+  public:
+    // "Software\" + the program's file name without directory and extension.
+    static std::string KeyPathFor(std::string_view programFileName);
+
+    // Reads the stored state (creating the key when missing). Missing,
+    // unreadable or non-numeric values take their defaults: status 4 and a
+    // last prompt six days after today. A store that cannot be read at all
+    // is treated as empty: the reminder must never keep the program from
+    // starting.
+    void LoadDonationState(Registry& registry, std::string_view programFileName, DateSerial today);
+    // Writes both values. A value already stored as text is written back as
+    // decimal text, otherwise as a 32-bit number. Throws RegistryError when
+    // the values cannot be written.
+    void SaveDonationState(Registry& registry) const;
+
+    // Whether the dialog is due as the main window closes; when it is, the
+    // reminder starts waiting from today.
+    bool TakeReminderIfDue(DateSerial today);
+    // The dialog is about to open on demand: no reminder for the rest of
+    // this run.
+    void BeginOnDemand();
+    // The dialog closed with `answer` (0..4) selected. Returns whether the
+    // donation page is to be opened.
+    bool RecordAnswer(int answer, DateSerial today);
+
+    // The Donate button shows unless the user asked for no more requests.
+    bool DonateButtonShown() const;
+
+    std::int32_t DonationStatus() const { return status_; }
+    DateSerial LastPromptDate() const { return lastPrompt_; }
+    bool ShownOnDemand() const { return shownOnDemand_; }
+    const std::string& DonationKeyPath() const { return keyPath_; }
+
+  private:
+    std::int32_t status_ = kRemindTomorrow;
+    DateSerial lastPrompt_ = 0;
+    bool shownOnDemand_ = false;
+    std::string keyPath_;
+};
+
+}  // namespace tessarine

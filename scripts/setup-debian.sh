@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format git
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     xvfb xauth openbox x11-apps imagemagick

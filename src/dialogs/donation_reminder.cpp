@@ -66,6 +66,12 @@ std::string DonationReminder::KeyPathFor(std::string_view programFileName) {
     return "Software\\" + std::string(programFileName);
 }
 
+DonationReminder DonationReminder::NothingStored(DateSerial today) {
+    DonationReminder reminder;
+    reminder.lastPrompt_ = today + kFirstRunGraceDays;
+    return reminder;
+}
+
 void DonationReminder::LoadDonationState(Registry& registry, std::string_view programFileName,
                                          DateSerial today) {
     status_ = kMissingStatus;

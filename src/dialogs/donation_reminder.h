@@ -42,6 +42,8 @@ class DonationReminder {
   public:
     // "Software\" + the program's file name without directory and extension.
     static std::string KeyPathFor(std::string_view programFileName);
+    // The state of a first run that stores nothing: no reminder for a week.
+    static DonationReminder NothingStored(DateSerial today);
 
     // Reads the stored state (creating the key when missing). Missing,
     // unreadable or non-numeric values take their defaults: status 4 and a

@@ -1,10 +1,15 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/qt/main_form.h"
+#include "dialogs/donation_reminder.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/icon_theme_setup.h"
+#include "platform/qt/svg_picture.h"
+#include "platform/qt/termination_signals.h"
+#include "platform/reg_hive_store.h"
 
 namespace {
 
@@ -17,6 +22,26 @@ bool IsSet(const char* name) {
 // and abort.
 bool DisplayAvailable() {
     return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(tessarine::SvgPixmap(QString::fromLatin1(tessarine::kAppIconPicture),
+                                            QSize(size, size), 1.0));
+    }
+    return icon;
+}
+
+// The reminder's state is stored once, after the main window is gone. A
+// failure is shown: the answer the user gave would otherwise be lost
+// without a word.
+void SaveDonationState(const tessarine::DonationReminder& donation, tessarine::Registry& registry) {
+    try {
+        donation.SaveDonationState(registry);
+    } catch (const std::exception& failure) {
+        tessarine::ShowErrorMessageBox(nullptr, failure.what());
+    }
 }
 
 }  // namespace
@@ -37,10 +62,25 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
+    QApplication::setWindowIcon(ApplicationIcon());
     tessarine::SetUpFontSubstitutes();
     tessarine::SetUpIconTheme();
+    tessarine::QuitOnTerminationSignals();
 
-    tessarine::TjulCalMainForm mainForm;
-    mainForm.show();
-    return QApplication::exec();
+    tessarine::RegHiveStore registry;
+    tessarine::DonationReminder donation;
+    donation.LoadDonationState(registry, QCoreApplication::applicationFilePath().toStdString(),
+                               tessarine::TodayDate());
+
+    int status = EXIT_SUCCESS;
+    {
+        tessarine::MainFormServices services;
+        services.registry = &registry;
+        services.donation = &donation;
+        tessarine::TjulCalMainForm mainForm(std::move(services));
+        mainForm.show();
+        status = QApplication::exec();
+    }
+    SaveDonationState(donation, registry);
+    return status;
 }

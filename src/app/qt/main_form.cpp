@@ -132,6 +132,12 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;
     printDevice_ = std::move(services.printDevice);
+    if (services.donation == nullptr) {
+        ownDonation_ =
+            std::make_unique<DonationReminder>(DonationReminder::NothingStored(TodayDate()));
+        services.donation = ownDonation_.get();
+    }
+    donation_ = services.donation;
     localeNames_ = SystemLocaleNames();
     FormCreate();
 }
@@ -147,6 +153,7 @@ QWidget* TjulCalMainForm::ClientArea() const {
 
 void TjulCalMainForm::FormCreate() {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    ShowSplash();
     client_ = new MainFormClient(*this);
     // Menus keep the desktop's menu font; everything in the client area
     // inherits the window font, the grid included.
@@ -157,6 +164,8 @@ void TjulCalMainForm::FormCreate() {
     CreatePopupMenu();
     CreateTopBar();
     CreateNavigationBar();
+    // Decided once: an answer given in this run shows from the next start.
+    SetOrderButtonShown(donation_->DonateButtonShown());
 
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, ToQColor(kInitialWindowColor));
@@ -207,7 +216,7 @@ void TjulCalMainForm::CreateTopBar() {
     lblDateCaption->setGeometry(96, 8, 225, 23);
 
     btnOrder = MakeSpeedButton(client_, "btnOrder", "Donate", QRect(272, 2, kOrderButtonWidth, 31));
-    btnOrder->setEnabled(false);
+    connect(btnOrder, &SpeedButton::clicked, this, &TjulCalMainForm::btnOrderClick);
 
     btnHelp = MakeSpeedButton(client_, "btnHelp", "Help", QRect(384, 2, 74, 31));
     // The icon supplies its own disabled picture.

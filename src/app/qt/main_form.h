@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/app_defaults.h"
@@ -12,6 +13,7 @@
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "dialogs/donation_reminder.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "print/print_device.h"
@@ -21,6 +23,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPainter;
+class QTimer;
 
 namespace tessarine {
 
@@ -30,6 +33,8 @@ class DialogRunner;
 class JulianCalendarWidget;
 class MainFormClient;
 class SpeedButton;
+class TsplashForm;
+struct DonationServices;
 
 inline constexpr char kApplicationTitle[] = "Tessarine - Freeware Edition";
 inline constexpr char kHelpFile[] = "tessarine4.html";
@@ -48,6 +53,9 @@ struct MainFormServices {
     AlertSound* alertSound = nullptr;      // bad input in the date commands; null: the system's
     DialogRunner* dialogRunner = nullptr;  // every dialog the commands open; null: modal loops
     PrintDeviceFactory printDevice{};      // one device per printed page; empty: default printer
+    // The donation reminder, loaded before the window exists and saved after
+    // it is gone; null: one of the window's own with nothing stored.
+    DonationReminder* donation = nullptr;
 };
 
 // The standard error message box: the application title over the message.
@@ -152,10 +160,23 @@ class TjulCalMainForm : public QMainWindow {
     void btnPrintClick();
     void Print1Click();
 
+    // The splash closes 1.5 s after start-up; About opens it modally.
+    void Timer1Timer();
+    void About1Click();
+    // The Donate button and Help > Make a Donation.
+    void btnOrderClick();
+    void MakeaDonation1Click();
+
+  public:
+    // The start-up splash while it is up; null once the timer released it.
+    TsplashForm* Splash() const;
+    QTimer* Timer1 = nullptr;
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     friend class MainFormClient;
@@ -168,7 +189,17 @@ class TjulCalMainForm : public QMainWindow {
     void CreateNavigationBar();
     void CreateCalendar();
     void CreateDateCommands();
-    void BindDateCommands();
+    void ShowSplash();
+
+    struct TwinItem;
+    static TwinItem Separator(const char* mainName, const char* popupName);
+    static std::span<const TwinItem> DateItems();
+    static std::span<const TwinItem> DayNumberItems();
+    void AddTwinItems(QMenu* menu, std::span<const TwinItem> items, bool popup);
+
+    // Runs the donation reminder; the close always goes ahead.
+    void FormClose();
+    DonationServices Donation();
 
     void FormResize();
     void FormPaint(QPainter& painter);
@@ -206,6 +237,10 @@ class TjulCalMainForm : public QMainWindow {
     AlertSound* alertSound_ = nullptr;
     DialogRunner* dialogRunner_ = nullptr;
     PrintDeviceFactory printDevice_;
+    DonationReminder* donation_ = nullptr;
+    std::unique_ptr<DonationReminder> ownDonation_;
+    TsplashForm* splash_ = nullptr;
+    bool closing_ = false;
     LocaleNames localeNames_;
     std::array<ColorSet, kColorSetCount> colorSets_{};
     // All zero until the first set is applied.

@@ -2,9 +2,6 @@
 // parsing and the dialogs live in DateCommands; these handlers bind the two
 // menus to it and run each command at the window's error edge.
 
-#include <QAction>
-#include <QMenu>
-
 #include "app/qt/date_commands.h"
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
@@ -24,31 +21,6 @@ void TjulCalMainForm::CreateDateCommands() {
     seams.alertSound = alertSound_;
     seams.dialogRunner = dialogRunner_;
     dateCommands_ = std::make_unique<DateCommands>(std::move(seams), TodayDate());
-}
-
-void TjulCalMainForm::BindDateCommands() {
-    struct Binding {
-        QAction* mainItem;
-        QAction* popupItem;
-        void (TjulCalMainForm::*handler)();
-    };
-    const Binding bindings[] = {
-        {GoToDate2, GotoDate1, &TjulCalMainForm::GotoDate1Click},
-        {DisplayDateDifferences1, DisplayDateDifferences2,
-         &TjulCalMainForm::DisplayDateDifferences1Click},
-        {SetasDate12, SetasDate11, &TjulCalMainForm::SetasDate11Click},
-        {SetasDate22, SetasDate21, &TjulCalMainForm::SetasDate21Click},
-        {SetasDate32, SetasDate31, &TjulCalMainForm::SetasDate31Click},
-        {GotoDate12, GotoDate11, &TjulCalMainForm::GotoDate11Click},
-        {GotoDate22, GotoDate21, &TjulCalMainForm::GotoDate21Click},
-        {GotoDate32, GotoDate31, &TjulCalMainForm::GotoDate31Click},
-    };
-    for (const Binding& binding : bindings) {
-        connect(binding.mainItem, &QAction::triggered, this, binding.handler);
-        connect(binding.popupItem, &QAction::triggered, this, binding.handler);
-    }
-    connect(Date1, &QMenu::aboutToShow, this, &TjulCalMainForm::Date1Click);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TjulCalMainForm::PopupMenu1Popup);
 }
 
 DateSerial TjulCalMainForm::MarkedDate1() const {

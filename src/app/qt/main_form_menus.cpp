@@ -38,12 +38,91 @@ QAction* Checkable(QAction* item, bool checked) {
     return item;
 }
 
-QAction* Disabled(QAction* item) {
-    item->setEnabled(false);
-    return item;
-}
+}  // namespace
+
+// An item of the main menu that the grid's context menu repeats: both are
+// made from one row, with their own names and fields, and share the handler.
+// A row without caption is a separator.
+struct TjulCalMainForm::TwinItem {
+    const char* mainName;
+    QAction* TjulCalMainForm::*mainField;
+    const char* popupName;
+    QAction* TjulCalMainForm::*popupField;
+    const char* caption;
+    const char* popupCaption;  // null: the same as the main item's
+    const char* hint;
+    void (TjulCalMainForm::*handler)();
+    bool checkable;
+    bool checked;
+};
+
+namespace {
+
+using Form = TjulCalMainForm;
 
 }  // namespace
+
+TjulCalMainForm::TwinItem TjulCalMainForm::Separator(const char* mainName, const char* popupName) {
+    return {mainName, nullptr, popupName, nullptr, nullptr,
+            nullptr,  nullptr, nullptr,   false,   false};
+}
+
+// The Date menu and the first part of the context menu.
+std::span<const TjulCalMainForm::TwinItem> TjulCalMainForm::DateItems() {
+    static const TwinItem items[] = {
+        {"GoToDate2", &Form::GoToDate2, "GotoDate1", &Form::GotoDate1, "Go To Date...",
+         "Go to Date...", "Go to a specific date", &Form::GotoDate1Click, false, false},
+        Separator("N5", "N6"),
+        {"DisplayDateDifferences1", &Form::DisplayDateDifferences1, "DisplayDateDifferences2",
+         &Form::DisplayDateDifferences2, "Display Date Differences...", nullptr,
+         "Display Date Differences", &Form::DisplayDateDifferences1Click, false, false},
+        Separator("N1", "N2"),
+        {"SetasDate12", &Form::SetasDate12, "SetasDate11", &Form::SetasDate11, "Set as Date 1",
+         nullptr, "Mark current date as Date 1", &Form::SetasDate11Click, false, false},
+        {"SetasDate22", &Form::SetasDate22, "SetasDate21", &Form::SetasDate21, "Set as Date 2",
+         nullptr, "Mark current date as Date 2", &Form::SetasDate21Click, false, false},
+        {"SetasDate32", &Form::SetasDate32, "SetasDate31", &Form::SetasDate31, "Set as Date 3",
+         nullptr, "Mark current date as Date 3", &Form::SetasDate31Click, false, false},
+        Separator("N4", "N3"),
+        {"GotoDate12", &Form::GotoDate12, "GotoDate11", &Form::GotoDate11, "Go to Date 1", nullptr,
+         "Jump to the date previously marked as Date 1", &Form::GotoDate11Click, false, false},
+        {"GotoDate22", &Form::GotoDate22, "GotoDate21", &Form::GotoDate21, "Go to Date 2", nullptr,
+         "Jump to the date previously marked as Date 2", &Form::GotoDate21Click, false, false},
+        {"GotoDate32", &Form::GotoDate32, "GotoDate31", &Form::GotoDate31, "Go to Date 3", nullptr,
+         "Jump to the date previously marked as Date 3", &Form::GotoDate31Click, false, false},
+    };
+    return items;
+}
+
+// The day-number items of the Options menu and the end of the context menu.
+std::span<const TjulCalMainForm::TwinItem> TjulCalMainForm::DayNumberItems() {
+    static const TwinItem items[] = {
+        {"ShowDayofYear1", &Form::ShowDayofYear1, "ShowDayofYear2", &Form::ShowDayofYear2,
+         "Show Day of Year", nullptr, "Show Day of Year ", &Form::ShowDayofYear1Click, true, true},
+        {"ShowJulianDayNumbers1", &Form::ShowJulianDayNumbers1, "ShowJulianDayNumbers2",
+         &Form::ShowJulianDayNumbers2, "Show Chronological Julian Day Numbers", nullptr,
+         "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)",
+         &Form::ShowJulianDayNumbers1Click, true, false},
+        {"ShowNone1", &Form::ShowNone1, "ShowNone2", &Form::ShowNone2, "Show None", nullptr,
+         "Do not show Day Numbers", &Form::ShowNone1Click, true, false},
+    };
+    return items;
+}
+
+void TjulCalMainForm::AddTwinItems(QMenu* menu, std::span<const TwinItem> items, bool popup) {
+    for (const TwinItem& row : items) {
+        const char* name = popup ? row.popupName : row.mainName;
+        if (row.caption == nullptr) {
+            AddSeparator(menu, name);
+            continue;
+        }
+        const char* caption = popup && row.popupCaption != nullptr ? row.popupCaption : row.caption;
+        QAction* item = AddMenuItem(menu, name, caption, row.hint);
+        if (row.checkable) Checkable(item, row.checked);
+        this->*(popup ? row.popupField : row.mainField) = item;
+        connect(item, &QAction::triggered, this, row.handler);
+    }
+}
 
 void TjulCalMainForm::CreateMainMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
@@ -57,33 +136,11 @@ void TjulCalMainForm::CreateMainMenu() {
             &TjulCalMainForm::Exit1Click);
 
     Date1 = AddSubmenu("Date1", "&Date", "Date Functions");
-    GoToDate2 = AddMenuItem(Date1, "GoToDate2", "Go To Date...", "Go to a specific date");
-    AddSeparator(Date1, "N5");
-    DisplayDateDifferences1 =
-        AddMenuItem(Date1, "DisplayDateDifferences1", "Display Date Differences...",
-                    "Display Date Differences");
-    AddSeparator(Date1, "N1");
-    SetasDate12 = AddMenuItem(Date1, "SetasDate12", "Set as Date 1", "Mark current date as Date 1");
-    SetasDate22 = AddMenuItem(Date1, "SetasDate22", "Set as Date 2", "Mark current date as Date 2");
-    SetasDate32 = AddMenuItem(Date1, "SetasDate32", "Set as Date 3", "Mark current date as Date 3");
-    AddSeparator(Date1, "N4");
-    GotoDate12 = AddMenuItem(Date1, "GotoDate12", "Go to Date 1",
-                             "Jump to the date previously marked as Date 1");
-    GotoDate22 = AddMenuItem(Date1, "GotoDate22", "Go to Date 2",
-                             "Jump to the date previously marked as Date 2");
-    GotoDate32 = AddMenuItem(Date1, "GotoDate32", "Go to Date 3",
-                             "Jump to the date previously marked as Date 3");
+    AddTwinItems(Date1, DateItems(), false);
+    connect(Date1, &QMenu::aboutToShow, this, &TjulCalMainForm::Date1Click);
 
     QMenu* options = AddSubmenu("Options1", "&Options", "");
-    ShowDayofYear1 = Checkable(
-        AddMenuItem(options, "ShowDayofYear1", "Show Day of Year", "Show Day of Year "), true);
-    ShowJulianDayNumbers1 = Checkable(
-        AddMenuItem(options, "ShowJulianDayNumbers1", "Show Chronological Julian Day Numbers",
-                    "Uniform count of days from -4712 January 1 (Chronological Julian Day "
-                    "Number)"),
-        false);
-    ShowNone1 =
-        Checkable(AddMenuItem(options, "ShowNone1", "Show None", "Do not show Day Numbers"), false);
+    AddTwinItems(options, DayNumberItems(), false);
     AddSeparator(options, "N9");
     UseStandardColorSet1 =
         Checkable(AddMenuItem(options, "UseStandardColorSet1", "Standard Colors", ""), true);
@@ -93,10 +150,6 @@ void TjulCalMainForm::CreateMainMenu() {
     UseBusinessColorset1 = Checkable(
         AddMenuItem(options, "UseBusinessColorset1", "Silver and Teal", "Use Business Colors"),
         false);
-    connect(ShowDayofYear1, &QAction::triggered, this, &TjulCalMainForm::ShowDayofYear1Click);
-    connect(ShowJulianDayNumbers1, &QAction::triggered, this,
-            &TjulCalMainForm::ShowJulianDayNumbers1Click);
-    connect(ShowNone1, &QAction::triggered, this, &TjulCalMainForm::ShowNone1Click);
     connect(UseStandardColorSet1, &QAction::triggered, this,
             &TjulCalMainForm::UseStandardColorSet1Click);
     connect(UseDefaultColorset1, &QAction::triggered, this,
@@ -107,49 +160,20 @@ void TjulCalMainForm::CreateMainMenu() {
     QMenu* help = AddSubmenu("Help1", "&Help", "Help Menu");
     connect(AddMenuItem(help, "Instructions1", "&Help Contents", "Program Instructions screen"),
             &QAction::triggered, this, &TjulCalMainForm::Instructions1Click);
-    Disabled(AddMenuItem(help, "About1", "&About Tessarine...", ""));
+    connect(AddMenuItem(help, "About1", "&About Tessarine...", ""), &QAction::triggered, this,
+            &TjulCalMainForm::About1Click);
     AddSeparator(help, "N10");
-    Disabled(AddMenuItem(help, "MakeaDonation1", "Make a Donation", ""));
+    connect(AddMenuItem(help, "MakeaDonation1", "Make a Donation", ""), &QAction::triggered, this,
+            &TjulCalMainForm::MakeaDonation1Click);
 }
 
 void TjulCalMainForm::CreatePopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QMenu* popup = PopupMenu1;
-
-    GotoDate1 = AddMenuItem(popup, "GotoDate1", "Go to Date...", "Go to a specific date");
-    AddSeparator(popup, "N6");
-    DisplayDateDifferences2 =
-        AddMenuItem(popup, "DisplayDateDifferences2", "Display Date Differences...",
-                    "Display Date Differences");
-    AddSeparator(popup, "N2");
-    SetasDate11 = AddMenuItem(popup, "SetasDate11", "Set as Date 1", "Mark current date as Date 1");
-    SetasDate21 = AddMenuItem(popup, "SetasDate21", "Set as Date 2", "Mark current date as Date 2");
-    SetasDate31 = AddMenuItem(popup, "SetasDate31", "Set as Date 3", "Mark current date as Date 3");
-    AddSeparator(popup, "N3");
-    GotoDate11 = AddMenuItem(popup, "GotoDate11", "Go to Date 1",
-                             "Jump to the date previously marked as Date 1");
-    GotoDate21 = AddMenuItem(popup, "GotoDate21", "Go to Date 2",
-                             "Jump to the date previously marked as Date 2");
-    GotoDate31 = AddMenuItem(popup, "GotoDate31", "Go to Date 3",
-                             "Jump to the date previously marked as Date 3");
-    AddSeparator(popup, "N8");
-    ShowDayofYear2 = Checkable(
-        AddMenuItem(popup, "ShowDayofYear2", "Show Day of Year", "Show Day of Year "), true);
-    ShowJulianDayNumbers2 = Checkable(
-        AddMenuItem(popup, "ShowJulianDayNumbers2", "Show Chronological Julian Day Numbers",
-                    "Uniform count of days from -4712 January 1 (Chronological "
-                    "Julian Day Number)"),
-        false);
-    ShowNone2 =
-        Checkable(AddMenuItem(popup, "ShowNone2", "Show None", "Do not show Day Numbers"), false);
-    // The twins share the main-menu handlers.
-    connect(ShowDayofYear2, &QAction::triggered, this, &TjulCalMainForm::ShowDayofYear1Click);
-    connect(ShowJulianDayNumbers2, &QAction::triggered, this,
-            &TjulCalMainForm::ShowJulianDayNumbers1Click);
-    connect(ShowNone2, &QAction::triggered, this, &TjulCalMainForm::ShowNone1Click);
-
-    BindDateCommands();
+    AddTwinItems(PopupMenu1, DateItems(), true);
+    AddSeparator(PopupMenu1, "N8");
+    AddTwinItems(PopupMenu1, DayNumberItems(), true);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TjulCalMainForm::PopupMenu1Popup);
 }
 
 }  // namespace tessarine

@@ -76,7 +76,7 @@ void FormDialog::CentreIn(const QRect& area, const QWidget* owner) {
     // Before the window manager has framed the dialog its frame is unknown;
     // the owner's frame is the best guess for it.
     QSize frameExtent = frameGeometry().size() - geometry().size();
-    if (!isVisible() && owner != nullptr) {
+    if (!isVisible() && owner != nullptr && !windowFlags().testFlag(Qt::FramelessWindowHint)) {
         frameExtent = owner->frameGeometry().size() - owner->geometry().size();
     }
     const QSize outer = size() + frameExtent;

@@ -1,0 +1,213 @@
+#include "dialogs/qt/donate_form.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/web_addresses.h"
+#include "platform/qt/svg_picture.h"
+
+namespace tessarine {
+
+namespace {
+
+const QColor kMoneyGreen(0xC0, 0xDC, 0xC0);
+const QColor kCream(0xFF, 0xFB, 0xF0);
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+// The dialog's colours are fixed, so its texts are fixed dark ones that read
+// on them whatever the desktop's theme.
+void PaintFixed(QWidget& widget, const QColor& background) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QLabel* MakePanelLabel(QWidget* panel, const char* name, const QString& text,
+                       const QRect& geometry) {
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
+                         const DonationServices& services)
+    : FormDialog(owner,
+                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint,
+                 kResultClosed, {}),
+      reminder_(reminder),
+      services_(services) {
+    setObjectName(QStringLiteral("DonateForm"));
+    setWindowTitle(QStringLiteral("Make a Donation"));
+    setFont(DialogFont());
+    setFixedSize(366, 473);
+    PaintFixed(*this, kMoneyGreen);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 8, 350, 135);
+    Image1->setAccessibleName(QStringLiteral("Make a Donation"));
+
+    rgDonate = new QGroupBox(this);
+    rgDonate->setObjectName(QStringLiteral("rgDonate"));
+    rgDonate->setGeometry(8, 152, 350, 145);
+    rgDonate->setAccessibleName(QStringLiteral("Your answer"));
+    PaintFixed(*rgDonate, kCream);
+    auto* column = new QVBoxLayout(rgDonate);
+    column->setContentsMargins(8, 4, 8, 4);
+    answers_ = new QButtonGroup(this);
+    for (int answer = 0; answer < kDonationAnswerCount; ++answer) {
+        auto* item = new QRadioButton(QString::fromLatin1(kDonationAnswerTexts[answer]), rgDonate);
+        item->setObjectName(QStringLiteral("rgDonate%1").arg(answer));
+        answers_->addButton(item, answer);
+        column->addWidget(item);
+    }
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setGeometry(8, 304, 350, 121);
+    PaintFixed(*Panel1, kCream);
+    Label1 = MakePanelLabel(Panel1, "Label1",
+                            QStringLiteral("Donations help offset the cost of running the "
+                                           "Tessarine web site, and they are a way to say thank "
+                                           "you for a job well done."),
+                            QRect(8, 8, 337, 41));
+    Label2 = MakePanelLabel(Panel1, "Label2",
+                            QStringLiteral("Donating is completely optional, and the amount you "
+                                           "give is entirely up to you.  Thank you."),
+                            QRect(8, 56, 337, 41));
+    lblHomePage = new QLabel(QString::fromUtf8(HomePageUrl()), Panel1);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    lblHomePage->setFont(linkFont);
+    lblHomePage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette linkPalette = lblHomePage->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblHomePage->setPalette(linkPalette);
+    lblHomePage->setCursor(Qt::PointingHandCursor);
+    // A longer address than the design's grows about the same centre.
+    const int linkWidth = std::max(149, lblHomePage->sizeHint().width());
+    lblHomePage->setGeometry(98 + 149 / 2 - linkWidth / 2, 104, linkWidth, 13);
+
+    ntmOK = new QPushButton(SvgIcon(QString::fromLatin1(kProceedGlyph), QSize(16, 16)),
+                            QStringLiteral("Proceed"), this);
+    ntmOK->setObjectName(QStringLiteral("ntmOK"));
+    ntmOK->setGeometry(224, 432, 133, 33);
+    ntmOK->setDefault(true);
+    connect(ntmOK, &QPushButton::clicked, this, &TDonateForm::ntmOKClick);
+
+    FormCreate();
+    InstallKeyPreview();
+    lblHomePage->installEventFilter(this);
+    CentreOver(owner);
+}
+
+void TDonateForm::FormCreate() {
+    SelectAnswer(kDonateNow);
+}
+
+int TDonateForm::SelectedAnswer() const {
+    return std::max(0, answers_->checkedId());
+}
+
+void TDonateForm::SelectAnswer(int answer) {
+    if (QAbstractButton* item = answers_->button(answer)) item->setChecked(true);
+}
+
+void TDonateForm::showEvent(QShowEvent* event) {
+    Image1->setPixmap(
+        SvgPixmap(QString::fromLatin1(kDonatePicture), Image1->size(), devicePixelRatioF()));
+    FormDialog::showEvent(event);
+}
+
+void TDonateForm::ntmOKClick() {
+    done(kResultProceed);
+}
+
+void TDonateForm::lblHomePageClick() {
+    OpenPage(HomePageUrl());
+}
+
+void TDonateForm::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        FormClose();
+    }
+    FormDialog::done(result);
+}
+
+void TDonateForm::FormClose() {
+    if (reminder_.RecordAnswer(SelectedAnswer(), Today())) OpenPage(DonationPageUrl());
+}
+
+DateSerial TDonateForm::Today() const {
+    return services_.today ? services_.today() : TodayDate();
+}
+
+void TDonateForm::OpenPage(const char* address) const {
+    if (services_.shell == nullptr) return;
+    try {
+        services_.shell->Open(address, "", kShowNormal, "");
+    } catch (...) {
+        // Whether a browser opened is not reported.
+    }
+}
+
+bool TDonateForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblHomePage && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblHomePageClick();
+        return true;
+    }
+    return FormDialog::eventFilter(watched, event);
+}
+
+namespace {
+
+void RunDonateForm(QWidget* owner, DonationReminder& reminder, const DonationServices& services) {
+    TDonateForm form(owner, reminder, services);
+    if (services.dialogRunner != nullptr) {
+        services.dialogRunner->Run(form);
+    } else {
+        ModalDialogRunner().Run(form);
+    }
+}
+
+}  // namespace
+
+void RemindIfDue(QWidget* owner, DonationReminder& reminder, const DonationServices& services) {
+    const DateSerial today = services.today ? services.today() : TodayDate();
+    if (reminder.TakeReminderIfDue(today)) RunDonateForm(owner, reminder, services);
+}
+
+void ShowDonationDialog(QWidget* owner, DonationReminder& reminder,
+                        const DonationServices& services) {
+    reminder.BeginOnDemand();
+    RunDonateForm(owner, reminder, services);
+}
+
+}  // namespace tessarine

@@ -1,0 +1,142 @@
+#include "dialogs/qt/splash_form.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <algorithm>
+
+#include "dialogs/web_addresses.h"
+#include "platform/qt/svg_picture.h"
+
+namespace tessarine {
+
+namespace {
+
+constexpr int kClosed = 2;
+
+QFont PixelFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The labels stand on our own picture, not on a system colour, so their
+// colours are fixed whatever the desktop's theme.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  const QFont& font, const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setGeometry(geometry);
+    return label;
+}
+
+bool IsLeftClick(const QEvent& event) {
+    return event.type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
+}
+
+}  // namespace
+
+TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
+    : FormDialog(owner,
+                 (mode == Mode::StartUp ? Qt::SplashScreen : Qt::Dialog) | Qt::FramelessWindowHint |
+                     Qt::WindowStaysOnTopHint,
+                 kClosed, {}),
+      mode_(mode),
+      shell_(shell) {
+    setObjectName(QStringLiteral("splashForm"));
+    setWindowTitle(QStringLiteral("About Tessarine"));
+    setFixedSize(kWidth, kHeight);
+    if (mode_ == Mode::StartUp) {
+        // The main window behind it is usable at once.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, kWidth, kHeight);
+    Image1->setAccessibleName(QStringLiteral("Tessarine"));
+
+    btnClose = new QToolButton(this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setText(QStringLiteral("X"));
+    btnClose->setFont(PixelFont(11, true));
+    btnClose->setFocusPolicy(Qt::NoFocus);
+    btnClose->setAutoRaise(true);
+    btnClose->setGeometry(258, 6, 16, 16);
+    btnClose->setAccessibleName(QStringLiteral("Close"));
+    QPalette closePalette = btnClose->palette();
+    closePalette.setColor(QPalette::ButtonText, Qt::white);
+    btnClose->setPalette(closePalette);
+    btnClose->setVisible(mode_ == Mode::About);
+    connect(btnClose, &QToolButton::clicked, this, &TsplashForm::btnCloseClick);
+
+    lblSubtitle = MakeLabel(this, "lblSubtitle", QStringLiteral("Freeware Edition"),
+                            QRect(8, 72, 265, 22), PixelFont(13, true), QColor(0, 0, 255));
+    lblSubtitle->setWordWrap(true);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Tessarine v4.00"), QRect(8, 32, 265, 33),
+                       PixelFont(13, true), Qt::black);
+    // Clicks on the texts reach the picture, which closes the window.
+    lblSubtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    QFont linkFont = PixelFont(11, false);
+    linkFont.setUnderline(true);
+    Label3 = MakeLabel(this, "Label3", QString::fromUtf8(HomePageUrl()), QRect(66, 112, 149, 13),
+                       linkFont, QColor(0, 0, 255));
+    // A longer address than the design's grows about the same centre.
+    const int linkWidth = std::max(149, Label3->sizeHint().width());
+    Label3->setGeometry(66 + 149 / 2 - linkWidth / 2, 112, linkWidth, 13);
+    if (mode_ == Mode::About) Label3->setCursor(Qt::PointingHandCursor);
+
+    InstallKeyPreview();
+    Image1->installEventFilter(this);
+    Label3->installEventFilter(this);
+}
+
+void TsplashForm::showEvent(QShowEvent* event) {
+    // Drawn for the screen it shows on, so it stays crisp at any scale.
+    Image1->setPixmap(SvgPixmap(QString::fromLatin1(kSplashPicture), size(), devicePixelRatioF()));
+    FormDialog::showEvent(event);
+}
+
+void TsplashForm::Image1Click() {
+    close();
+}
+
+void TsplashForm::btnCloseClick() {
+    close();
+}
+
+void TsplashForm::Label3Click() {
+    if (mode_ != Mode::About) return;
+    try {
+        shell_.Open(HomePageUrl(), "", kShowNormal, "");
+    } catch (...) {
+        // Whether a browser opened is not reported.
+    }
+}
+
+bool TsplashForm::eventFilter(QObject* watched, QEvent* event) {
+    if (IsLeftClick(*event)) {
+        if (watched == Image1) {
+            Image1Click();
+            return true;
+        }
+        if (watched == Label3) {
+            Label3Click();
+            return true;
+        }
+    }
+    return FormDialog::eventFilter(watched, event);
+}
+
+}  // namespace tessarine

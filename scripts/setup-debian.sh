@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang-format git
+    build-essential cmake ninja-build pkg-config clang-format git libx11-dev libxdamage-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig

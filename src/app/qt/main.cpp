@@ -26,7 +26,8 @@ bool DisplayAvailable() {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // The sizes window managers show; each is sent with every window.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addPixmap(tessarine::SvgPixmap(QString::fromLatin1(tessarine::kAppIconPicture),
                                             QSize(size, size), 1.0));
     }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,7 +9,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 #include <array>
 #include <exception>
@@ -21,6 +19,7 @@
 #include "platform/qt/qt_color.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
+#include "platform/qt/svg_picture.h"
 #include "platform/qt/system_locale_names.h"
 #include "platform/reg_hive_store.h"
 
@@ -45,36 +44,18 @@ QFont PixelFont(int pixelSize, bool bold) {
     return font;
 }
 
-// A glyph named in the desktop's icon theme, with the style's own picture
-// where the theme has none.
-struct Glyph {
-    const char* themeName;
-    QStyle::StandardPixmap standardPixmap;
-};
+// The buttons' glyphs are our own pictures: the same on every desktop, and
+// no icon-theme look-up at start-up.
+constexpr char kPrintGlyph[] = ":/images/glyph-print.svg";
+constexpr char kHelpGlyph[] = ":/images/glyph-help.svg";
+constexpr char kLastYearGlyph[] = ":/images/glyph-last-year.svg";
+constexpr char kLastMonthGlyph[] = ":/images/glyph-last-month.svg";
+constexpr char kTodayGlyph[] = ":/images/glyph-today.svg";
+constexpr char kNextMonthGlyph[] = ":/images/glyph-next-month.svg";
+constexpr char kNextYearGlyph[] = ":/images/glyph-next-year.svg";
 
-constexpr Glyph kPrintGlyph{"document-print", QStyle::SP_FileDialogDetailedView};
-constexpr Glyph kHelpGlyph{"help-browser", QStyle::SP_TitleBarContextHelpButton};
-constexpr Glyph kLastYearGlyph{"go-first", QStyle::SP_MediaSkipBackward};
-constexpr Glyph kLastMonthGlyph{"go-previous", QStyle::SP_MediaSeekBackward};
-constexpr Glyph kTodayGlyph{"go-home", QStyle::SP_MediaStop};
-constexpr Glyph kNextMonthGlyph{"go-next", QStyle::SP_MediaSeekForward};
-constexpr Glyph kNextYearGlyph{"go-last", QStyle::SP_MediaSkipForward};
-
-// Either every glyph comes from the theme or none does, so that the buttons
-// never show a mixture of two picture styles.
-bool ThemeHasEveryGlyph() {
-    const std::array glyphs{kPrintGlyph, kHelpGlyph,      kLastYearGlyph, kLastMonthGlyph,
-                            kTodayGlyph, kNextMonthGlyph, kNextYearGlyph};
-    return std::all_of(glyphs.begin(), glyphs.end(), [](const Glyph& glyph) {
-        return QIcon::hasThemeIcon(QString::fromLatin1(glyph.themeName));
-    });
-}
-
-QIcon GlyphIcon(const QWidget& widget, const Glyph& glyph, bool fromTheme) {
-    if (fromTheme) {
-        return QIcon::fromTheme(QString::fromLatin1(glyph.themeName));
-    }
-    return widget.style()->standardIcon(glyph.standardPixmap, nullptr, &widget);
+QIcon GlyphIcon(const char* picture) {
+    return SvgIcon(QString::fromLatin1(picture), QSize(kGlyphSize, kGlyphSize));
 }
 
 SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const char* caption,
@@ -100,13 +81,20 @@ class MainFormClient : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        form_.FormPaint(painter);
+        {
+            QPainter painter(this);
+            form_.FormPaint(painter);
+        }
+        if (!painted_) {
+            painted_ = true;
+            form_.FirstFramePainted();
+        }
     }
     void resizeEvent(QResizeEvent* /*event*/) override { form_.FormResize(); }
 
   private:
     TjulCalMainForm& form_;
+    bool painted_ = false;
 };
 
 void ShowErrorMessageBox(QWidget* owner, const std::string& message) {
@@ -200,10 +188,8 @@ void TjulCalMainForm::FormDestroy() {
 }
 
 void TjulCalMainForm::CreateTopBar() {
-    const bool themed = ThemeHasEveryGlyph();
-
     btnPrint = MakeSpeedButton(client_, "btnPrint", "Print", QRect(1, 2, 80, 31));
-    btnPrint->setGlyph(GlyphIcon(*btnPrint, kPrintGlyph, themed), SpeedButton::GlyphSide::Left);
+    btnPrint->setGlyph(GlyphIcon(kPrintGlyph), SpeedButton::GlyphSide::Left);
     connect(btnPrint, &SpeedButton::clicked, this, &TjulCalMainForm::btnPrintClick);
 
     lblDateCaption = new QLabel(QStringLiteral("Date"), client_);
@@ -220,7 +206,7 @@ void TjulCalMainForm::CreateTopBar() {
 
     btnHelp = MakeSpeedButton(client_, "btnHelp", "Help", QRect(384, 2, 74, 31));
     // The icon supplies its own disabled picture.
-    btnHelp->setGlyph(GlyphIcon(*btnHelp, kHelpGlyph, themed), SpeedButton::GlyphSide::Left);
+    btnHelp->setGlyph(GlyphIcon(kHelpGlyph), SpeedButton::GlyphSide::Left);
     connect(btnHelp, &SpeedButton::clicked, this, &TjulCalMainForm::btnHelpClick);
 
     btnExit = MakeSpeedButton(client_, "btnExit", "Exit", QRect(456, 2, 74, 31));
@@ -228,13 +214,12 @@ void TjulCalMainForm::CreateTopBar() {
 }
 
 void TjulCalMainForm::CreateNavigationBar() {
-    const bool themed = ThemeHasEveryGlyph();
     struct NavigationButton {
         SpeedButton** field;
         const char* name;
         const char* caption;
         int left;
-        Glyph glyph;
+        const char* glyph;
         SpeedButton::GlyphSide side;
         void (TjulCalMainForm::*handler)();
     };
@@ -254,7 +239,7 @@ void TjulCalMainForm::CreateNavigationBar() {
         SpeedButton* button =
             MakeSpeedButton(client_, design.name, design.caption,
                             QRect(design.left, 256, 100, kNavigationButtonHeight));
-        button->setGlyph(GlyphIcon(*button, design.glyph, themed), design.side);
+        button->setGlyph(GlyphIcon(design.glyph), design.side);
         connect(button, &SpeedButton::clicked, this, design.handler);
         *design.field = button;
     }

@@ -190,6 +190,9 @@ class TjulCalMainForm : public QMainWindow {
     void CreateCalendar();
     void CreateDateCommands();
     void ShowSplash();
+    // The splash waits for the window's first frame, so that it never
+    // delays it.
+    void FirstFramePainted();
 
     struct TwinItem;
     static TwinItem Separator(const char* mainName, const char* popupName);

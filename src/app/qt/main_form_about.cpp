@@ -21,7 +21,6 @@ void TjulCalMainForm::ShowSplash() {
     // No main window is on the screen yet, so the splash is centred on it.
     splash_ = new TsplashForm(this, TsplashForm::Mode::StartUp, *shell_);
     splash_->CentreOnScreen(nullptr);
-    splash_->show();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -37,6 +36,12 @@ void TjulCalMainForm::Timer1Timer() {
         splash_->deleteLater();
         splash_ = nullptr;
     }
+}
+
+void TjulCalMainForm::FirstFramePainted() {
+    QTimer::singleShot(0, this, [this] {
+        if (splash_ != nullptr) splash_->show();
+    });
 }
 
 TsplashForm* TjulCalMainForm::Splash() const {

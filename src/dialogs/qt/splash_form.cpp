@@ -56,8 +56,9 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     setWindowTitle(QStringLiteral("About Tessarine"));
     setFixedSize(kWidth, kHeight);
     if (mode_ == Mode::StartUp) {
-        // The main window behind it is usable at once.
+        // The main window behind it keeps the keys and is usable at once.
         setAttribute(Qt::WA_ShowWithoutActivating);
+        setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     }
 
     Image1 = new QLabel(this);
@@ -68,7 +69,7 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     btnClose = new QToolButton(this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setText(QStringLiteral("X"));
-    btnClose->setFont(PixelFont(11, true));
+    btnClose->setFont(PixelFont(12, true));
     btnClose->setFocusPolicy(Qt::NoFocus);
     btnClose->setAutoRaise(true);
     btnClose->setGeometry(258, 6, 16, 16);

@@ -77,6 +77,7 @@ struct Window {
         services.alertSound = &alert;
         services.dialogRunner = scripted ? &runner : nullptr;
         form = std::make_unique<TjulCalMainForm>(std::move(services));
+        form->Timer1Timer();  // as 1.5 s after start: the splash has gone
         form->show();
         QApplication::setActiveWindow(form.get());
     }

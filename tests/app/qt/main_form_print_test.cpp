@@ -66,6 +66,7 @@ struct Window {
         services.dialogRunner = scripted ? &runner : nullptr;
         if (printer != nullptr) services.printDevice = printer->Factory();
         form = std::make_unique<TjulCalMainForm>(std::move(services));
+        form->Timer1Timer();  // as 1.5 s after start: the splash has gone
         form->show();
         QApplication::setActiveWindow(form.get());
     }

@@ -324,7 +324,8 @@ class MainFormTest : public QObject {
         TjulCalMainForm form(std::move(services));
         QVERIFY(!Button(form, "btnOrder")->isVisible());
         QPointer<TsplashForm> splash = form.Splash();
-        QVERIFY(splash && splash->isVisible());
+        form.show();
+        QTRY_VERIFY(splash && splash->isVisible());
         QCOMPARE(splash->mode(), TsplashForm::Mode::StartUp);
         QVERIFY(form.Timer1->isActive());
         QCOMPARE(form.Timer1->interval(), 1500);

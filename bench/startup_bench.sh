@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Start-up of the whole program beside a minimal window holding the
+# toolkit's own calendar (bench/calendar_window_anchor.cpp), interleaved in
+# one run on a private virtual display without a window manager: launch to
+# the first frame drawn in the main window (DAMAGE on the window, see
+# bench/first_frame_probe.cpp), and resident memory 1.5 s after it. Medians
+# of RUNS pairs.
+#
+# Target: the program's first frame within TARGET (default 1.0) times the
+# anchor's. Exits 1 on a miss, 2 when something is missing.
+#
+#   bench/startup_bench.sh
+#   RUNS=20 TARGET=0.9 bench/startup_bench.sh
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TESSARINE_BUILD:-$root/build/default}
+runs=${RUNS:-10}
+target=${TARGET:-1.0}
+program=$build/tessarine
+anchor=$build/bench/calendar_window_anchor
+probe=$build/bench/first_frame_probe
+
+missing=()
+for file in "$program" "$anchor" "$probe"; do
+    [[ -x $file ]] || missing+=("$file (build the default preset)")
+done
+command -v Xvfb >/dev/null || missing+=("Xvfb (Debian package xvfb)")
+command -v bc >/dev/null || missing+=("bc (Debian package bc)")
+if ((${#missing[@]} > 0)); then
+    printf 'startup_bench: missing %s\n' "${missing[@]}" >&2
+    exit 2
+fi
+
+work=$(mktemp -d)
+display=:$((200 + RANDOM % 500))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+for ((i = 0; i < 50; i++)); do
+    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+    sleep 0.1
+done
+# The program's settings and reminder go to a scratch registry.
+export TESSARINE_REGISTRY_DIR=$work
+unset QT_QPA_PLATFORM
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+: >"$work/program" && : >"$work/anchor"
+for ((i = 0; i < runs; i++)); do
+    (cd "$root/share" && "$probe" "Tessarine - Freeware" 1500 "$program") >>"$work/program"
+    "$probe" "Calendar anchor" 1500 "$anchor" >>"$work/anchor"
+done
+
+program_ms=$(cut -d' ' -f1 "$work/program" | median)
+anchor_ms=$(cut -d' ' -f1 "$work/anchor" | median)
+program_kib=$(cut -d' ' -f2 "$work/program" | median)
+program_cpu=$(cut -d' ' -f3 "$work/program" | median)
+anchor_cpu=$(cut -d' ' -f3 "$work/anchor" | median)
+anchor_kib=$(cut -d' ' -f2 "$work/anchor" | median)
+ratio=$(echo "scale=2; $program_ms / $anchor_ms" | bc -l)
+memory_ratio=$(echo "scale=2; $program_kib / $anchor_kib" | bc -l)
+
+printf '%-24s %10s %12s %14s\n' "" "first frame" "resident" "CPU to frame"
+printf '%-24s %8s ms %8s KiB %11s ms\n' "tessarine" "$program_ms" "$program_kib" "$program_cpu"
+printf '%-24s %8s ms %8s KiB %11s ms\n' "calendar anchor" "$anchor_ms" "$anchor_kib" "$anchor_cpu"
+printf 'ratio: first frame %s (target %s), resident %s\n' "$ratio" "$target" "$memory_ratio"
+
+if (($(echo "$ratio > $target" | bc -l))); then
+    echo "startup_bench: first frame slower than the target" >&2
+    exit 1
+fi

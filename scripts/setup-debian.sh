@@ -10,7 +10,7 @@ packages=(
     fonts-liberation2 fontconfig
     xvfb xauth openbox x11-apps imagemagick
     poppler-utils pcal ghostscript time bc
-    cups cups-client printer-driver-cups-pdf
+    cups cups-client printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()

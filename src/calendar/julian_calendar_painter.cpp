@@ -129,8 +129,10 @@ void TJulianCalendar::DrawWeekCell(Canvas& canvas, int col, int row, const Rect&
                                    CellState state) {
     const std::string dayText = CellCaption(col, row);
     if (!dayText.empty()) {
+        // The current day keeps its colour without the focus too: in the day
+        // colour its highlight-coloured text would vanish (white on white).
         canvas.SetBrushColor(
-            colors_[state.focused ? ColorSet::SelectedDayColor : ColorSet::DayColor]);
+            colors_[state.selected ? ColorSet::SelectedDayColor : ColorSet::DayColor]);
     }
     // Opaque: this fills the whole cell with the brush, blank cells included.
     canvas.TextRect(r, r.left + (r.Width() - TextWidth(canvas, dayText)) / 5, r.top + 2, dayText,

@@ -241,13 +241,13 @@ TEST_F(GridPaintTest, EllipseStyleJulianDayUnfocused) {
                               "Text clip=0,0,75,48 at=27,16 'Sun' transparent text=111111",
                           }));
 
-    // The current cell of an unfocused grid: day colour, highlight text, no
-    // focus outline.
+    // The current cell of an unfocused grid: still the selected-day colour
+    // under the highlight text, but no focus outline.
     EXPECT_EQ(Cell(5, 3),
               (Lines{
                   "Fill 375,144,450,192 brush=6A240A",
-                  "Text clip=375,144,450,192 at=387,146 '14' opaque brush=99FFCC text=FEFEFE",
-                  "Text clip=395,170,450,192 at=395,170 '2460721' opaque brush=99FFCC text=FEFEFE",
+                  "Text clip=375,144,450,192 at=387,146 '14' opaque brush=800000 text=FEFEFE",
+                  "Text clip=395,170,450,192 at=395,170 '2460721' opaque brush=800000 text=FEFEFE",
                   "Line 375,144 450,144 450,192 375,192 375,144 pen=CCFFFF/2",
               }));
     EXPECT_EQ(Cell(0, 6),

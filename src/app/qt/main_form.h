@@ -193,6 +193,7 @@ class TjulCalMainForm : public QMainWindow {
     // The splash waits for the window's first frame, so that it never
     // delays it.
     void FirstFramePainted();
+    void ReturnKeysToGrid();
 
     struct TwinItem;
     static TwinItem Separator(const char* mainName, const char* popupName);

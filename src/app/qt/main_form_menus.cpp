@@ -1,8 +1,11 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/qt/main_form.h"
+#include "calendar/qt/julian_calendar_widget.h"
 
 namespace tessarine {
 
@@ -27,7 +30,22 @@ QMenu* TjulCalMainForm::AddSubmenu(const char* name, const char* caption, const 
     submenu->menuAction()->setObjectName(QString::fromLatin1(name));
     submenu->menuAction()->setStatusTip(QString::fromLatin1(hint));
     menuBar()->addMenu(submenu);
+    // Once the event that closes the menu is done.
+    connect(submenu, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, &TjulCalMainForm::ReturnKeysToGrid); });
     return submenu;
+}
+
+void TjulCalMainForm::ReturnKeysToGrid() {
+    // A menu closed with Esc would leave the keys with the menu bar, which
+    // shows no highlight then; the grid stays the window's active control.
+    // Moving between menus keeps a menu open, and a dialog a command opened
+    // keeps the keys.
+    if (calendar1_ == nullptr || QApplication::activePopupWidget() != nullptr ||
+        QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    calendar1_->setFocus(Qt::PopupFocusReason);
 }
 
 namespace {

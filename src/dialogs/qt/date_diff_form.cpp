@@ -83,6 +83,7 @@ TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial 
 
     FormCreate(markedDate1, markedDate2, markedDate3, activeColors);
     InstallKeyPreview();
+    CentreOver(owner);
 }
 
 QLabel* TDateDiffForm::Cell(int row, int column) const {

@@ -67,6 +67,7 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
     connect(btnOK, &QPushButton::clicked, this, &TenterDateForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TenterDateForm::btnCancelClick);
     InstallKeyPreview();
+    CentreOver(owner);
 }
 
 void TenterDateForm::btnOKClick() {

@@ -79,6 +79,7 @@ void FormDialog::CentreIn(const QRect& area, const QWidget* owner) {
     if (!isVisible() && owner != nullptr && !windowFlags().testFlag(Qt::FramelessWindowHint)) {
         frameExtent = owner->frameGeometry().size() - owner->geometry().size();
     }
+    guessedFrame_ = frameExtent;
     const QSize outer = size() + frameExtent;
     // move() places the frame's top-left corner.
     move(area.x() + (area.width() - outer.width()) / 2,
@@ -86,6 +87,8 @@ void FormDialog::CentreIn(const QRect& area, const QWidget* owner) {
 }
 
 void FormDialog::CentreOver(const QWidget* owner) {
+    placement_ = Placement::OverOwner;
+    placedFor_ = owner;
     if (owner != nullptr && owner->isVisible()) {
         CentreIn(owner->frameGeometry(), owner);
     } else {
@@ -94,7 +97,37 @@ void FormDialog::CentreOver(const QWidget* owner) {
 }
 
 void FormDialog::CentreOnScreen(const QWidget* owner) {
+    if (placement_ != Placement::OverOwner) {
+        placement_ = Placement::OnScreen;
+        placedFor_ = owner;
+    }
     CentreIn(ScreenArea(owner), owner);
+}
+
+bool FormDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (!framed_ && isVisible() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        if (!frame.isNull()) {
+            framed_ = true;
+            if (frame != guessedFrame_) Recentre();
+        }
+    }
+    return handled;
+}
+
+void FormDialog::Recentre() {
+    switch (placement_) {
+        case Placement::OverOwner:
+            CentreOver(placedFor_);
+            break;
+        case Placement::OnScreen:
+            CentreOnScreen(placedFor_);
+            break;
+        case Placement::AsPlaced:
+            break;
+    }
 }
 
 }  // namespace tessarine

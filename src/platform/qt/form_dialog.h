@@ -39,6 +39,10 @@ class FormDialog : public QDialog {
     void CentreOnScreen(const QWidget* owner);
 
   protected:
+    // Places the dialog again once the window manager has framed it, if the
+    // frame differs from the guess it was first placed by.
+    bool event(QEvent* event) override;
+
     // Call once the controls exist: the dialog becomes the event filter of
     // itself and of every widget inside it.
     void InstallKeyPreview();
@@ -47,6 +51,13 @@ class FormDialog : public QDialog {
   private:
     void OpenHelp() noexcept;
     void CentreIn(const QRect& area, const QWidget* owner);
+    void Recentre();
+
+    enum class Placement { AsPlaced, OverOwner, OnScreen };
+    Placement placement_ = Placement::AsPlaced;
+    const QWidget* placedFor_ = nullptr;
+    QSize guessedFrame_;
+    bool framed_ = false;
 
     int escapeResult_;
     StartMyHelpFn startMyHelp_;

@@ -3,14 +3,19 @@
 #include <QPageLayout>
 #include <QPrinterInfo>
 
+#include "print/qt/printer_facts.h"
+
 namespace tessarine {
 
 QtPrinterDevice::QtPrinterDevice() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        throw PrintError(
-            "No default printer is set up. Choose a default printer in the system's printer "
-            "settings and print again.");
+        const std::string problem = PrinterProblemMessage(QueryPrinterFacts());
+        // The system says there is a printer after all, but the toolkit found
+        // none: still no default as far as printing here goes.
+        throw PrintError(problem.empty()
+                             ? PrinterProblemMessage(PrinterFacts{true, "", "", false, false})
+                             : problem);
     }
     printer_.setPrinterName(info.printerName());
     // QPrinter does not take the queue's own paper size by itself.

@@ -358,6 +358,18 @@ class MainFormDatesTest : public QObject {
 
     // The real modal loops: F1 reaches the window's help, Esc ends only the
     // dialog.
+    // Esc closes a menu and hands the keys straight back to the grid.
+    void arrowKeysWorkRightAfterAMenuClosesWithEsc() {
+        Window window;
+        QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+        window.Grid().SetSelectedDate(Date(2025, 8, 17));
+        window.OpenDateMenu();
+        Window::Close(window.DateMenu());
+        QTRY_COMPARE(window.form->focusWidget(), window.form->Calendar1());
+        QTest::keyClick(window.form->focusWidget(), Qt::Key_Right);
+        QCOMPARE(window.Grid().SelectedDate(), Date(2025, 8, 18));
+    }
+
     void f1AndEscInTheRealDialogs_data() {
         QTest::addColumn<QString>("item");
         QTest::newRow("go to date") << QStringLiteral("GoToDate2");
@@ -369,7 +381,9 @@ class MainFormDatesTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
         window.Grid().SetSelectedDate(Date(2025, 8, 17));
         bool openAfterF1 = false;
-        ModalDialogDriver driver([&openAfterF1](QDialog& dialog) {
+        QPoint dialogCentre;
+        ModalDialogDriver driver([&openAfterF1, &dialogCentre](QDialog& dialog) {
+            dialogCentre = dialog.frameGeometry().center();
             QTest::keyClick(dialog.focusWidget(), Qt::Key_F1);
             openAfterF1 = dialog.isVisible();
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
@@ -378,6 +392,8 @@ class MainFormDatesTest : public QObject {
         QVERIFY(driver.outcome().acted);
         QVERIFY(!driver.outcome().leftOpen);
         QVERIFY(openAfterF1);
+        // Centred over the main window's frame.
+        QVERIFY((dialogCentre - window.form->frameGeometry().center()).manhattanLength() <= 2);
         QCOMPARE(window.shell.requests.size(), std::size_t{1});
         QCOMPARE(window.shell.requests.front().file, std::string("tessarine4.html"));
         QCOMPARE(window.shell.requests.front().showCommand, 5);

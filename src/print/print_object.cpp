@@ -35,8 +35,7 @@ std::uint16_t Low16(std::int32_t value) {
 // Automatic page breaks stay off for the life of the scope, however it ends.
 class AutoNewPageOff {
   public:
-    explicit AutoNewPageOff(TPrintObject& engine)
-        : engine_(engine), saved_(engine.AutoNewPage) {
+    explicit AutoNewPageOff(TPrintObject& engine) : engine_(engine), saved_(engine.AutoNewPage) {
         engine_.AutoNewPage = 0;
     }
     ~AutoNewPageOff() { engine_.AutoNewPage = saved_; }

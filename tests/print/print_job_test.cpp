@@ -216,5 +216,30 @@ TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
     EXPECT_EQ(begin[0].orientation, PageOrientation::Portrait);
 }
 
+// The frame reads the engine's 32-bit sheet size: through the 16-bit getters
+// legal paper at 4800 dpi (40,800 x 67,200 pixels) wraps to a negative
+// content area.
+TEST(PageFrameTest, ContentAreaOfASheetBeyondSixteenBitPixels) {
+    RecordingPrinterConfig config;
+    config.pixelsPerInchX = 4800;
+    config.pixelsPerInchY = 4800;
+    config.sheet = {40800, 67200};
+    config.strips = {480, 480, 480, 480};  // printable 66,240 pixels tall
+    for (const int wide : {0, 1}) {
+        RecordingPrinter printer(config);
+        PageFrame seen;
+        PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}}, wide,
+                        [&seen](TPrintObject& engine, const PageFrame& frame) {
+                            seen = frame;
+                            SetFooterLabel(engine, frame, "Month View");
+                        });
+        EXPECT_FLOAT_EQ(seen.W, wide == 0 ? 7.0f : 12.5f);
+        EXPECT_FLOAT_EQ(seen.H, wide == 0 ? 12.5f : 7.0f);
+        const auto footer = printer.Recording().FindText("Month View");
+        ASSERT_TRUE(footer.has_value());
+        EXPECT_NEAR(footer->y1 + 480, (0.75 + seen.H + 0.02) * 4800, 1);
+    }
+}
+
 }  // namespace
 }  // namespace tessarine

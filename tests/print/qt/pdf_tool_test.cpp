@@ -234,8 +234,6 @@ class PdfToolTest : public QObject {
         QTest::addColumn<QString>("named");
         QTest::newRow("format number") << QStringList{"--format", "12"} << "format";
         QTest::newRow("format text") << QStringList{"--format", "Daily View"} << "format";
-        QTest::newRow("format not built")
-            << QStringList{"--format", "Year Planner"} << "not available";
         QTest::newRow("no pages") << QStringList{"--pages", "0"} << "pages";
         QTest::newRow("too many pages") << QStringList{"--pages", "14"} << "pages";
         QTest::newRow("pages not a number") << QStringList{"--pages", "2x"} << "pages";
@@ -313,7 +311,7 @@ class PdfToolTest : public QObject {
         QCOMPARE(list.exitCode, 0);
         QCOMPARE(list.out.count('\n'), 12);
         QVERIFY(list.out.contains(QStringLiteral("1  Monthly View (wide format)\n")));
-        QVERIFY(list.out.contains(QStringLiteral("Year Planner  (not available yet)")));
+        QVERIFY(list.out.contains(QStringLiteral("11  Year Planner (wide format)\n")));
         const ToolRun help = RunTool({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains(QStringLiteral("--output FILE.pdf")));

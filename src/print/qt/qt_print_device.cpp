@@ -45,6 +45,7 @@ void QtPrinterDevice::BeginDocument() {
 }
 
 void QtPrinterDevice::EndDocument() {
+    FlushTexts();
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error) {
         throw PrintError(QStringLiteral("The printer \"%1\" could not finish the document.")
@@ -54,6 +55,7 @@ void QtPrinterDevice::EndDocument() {
 }
 
 void QtPrinterDevice::AbortDocument() noexcept {
+    DiscardTexts();
     if (painter_.isActive()) {
         printer_.abort();
         painter_.end();
@@ -61,6 +63,7 @@ void QtPrinterDevice::AbortDocument() noexcept {
 }
 
 void QtPrinterDevice::NewPage() {
+    FlushTexts();
     if (!printer_.newPage()) {
         throw PrintError(QStringLiteral("The printer \"%1\" could not start a new sheet.")
                              .arg(printer_.printerName())

@@ -163,23 +163,6 @@ TEST(PrintJobTest, FailureInsideAPageDiscardsThatDocument) {
     EXPECT_EQ(cursor.depth, 0);
 }
 
-TEST(PrintJobTest, EveryFormatPrintsItsLayoutInItsOrientation) {
-    for (int index = 0; index < kPageFormatCount; ++index) {
-        const PageFormat& format = PageFormats()[static_cast<std::size_t>(index)];
-        RecordingPrinter printer;
-        PrintJobState job{EncodeDateSerial(2024, 5, 15), index, 1};
-        PrintPages(job, PrintEnvironment{printer.Factory(), nullptr, false, false, {}});
-        const PrintRecording& recording = printer.Recording();
-        EXPECT_EQ(recording.DocumentsEnded(), 2) << format.listText;
-        for (const RecordedPrintCall& begin : recording.Of(Kind::BeginDocument)) {
-            EXPECT_EQ(begin.orientation, static_cast<PageOrientation>(format.wide))
-                << format.listText;
-            EXPECT_TRUE(recording.FindText(format.footerLabel, begin.document).has_value())
-                << format.listText;
-        }
-    }
-}
-
 TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
     RecordingPrinterConfig config;
     config.strips = {600, 120, 150, 720};  // 1 inch left, 1.2 inch bottom

@@ -5,12 +5,18 @@
 # scripts/setup-debian.sh has installed cups, cups-client and
 # printer-driver-cups-pdf.
 #
+# A second queue "PDF-Strip" (not the default) writes to the same folder but
+# claims a 100 pt unprintable strip on the left edge of a portrait A4 sheet
+# and none elsewhere, so a test can see on which edge of a landscape page the
+# strip ends up.
+#
 # The PDFs the queue writes land in $TESSARINE_CUPS_PDF_DIR
 # (default /var/spool/cups-pdf/tessarine); the test reads the folder from
 # /etc/cups/cups-pdf.conf.
 set -euo pipefail
 
 queue=PDF
+strip_queue=PDF-Strip
 out_dir=${TESSARINE_CUPS_PDF_DIR:-/var/spool/cups-pdf/tessarine}
 conf=/etc/cups/cups-pdf.conf
 ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
@@ -66,16 +72,34 @@ if ! lpstat -p "$queue" >/dev/null 2>&1; then
 else
     lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
 fi
-cupsenable "$queue"
-cupsaccept "$queue"
-lpadmin -d "$queue"
 
-for _ in $(seq 1 60); do
-    lpstat -a "$queue" 2>/dev/null | grep -q "accepting requests" && break
-    sleep 0.5
-done
-if ! lpstat -a "$queue" 2>/dev/null | grep -q "accepting requests"; then
-    echo "start-test-printer.sh: queue $queue does not accept jobs" >&2
+# The strip queue's description: the cups-pdf one, with the A4 imageable
+# area starting 100 pt from the left edge.
+strip_ppd=$(mktemp --suffix=.ppd)
+trap 'rm -f "$strip_ppd"' EXIT
+sed -E 's|^\*ImageableArea A4/A4: "0 0 595 842"|*ImageableArea A4/A4: "100 0 595 842"|' \
+    "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd" >"$strip_ppd"
+if ! grep -q '^\*ImageableArea A4/A4: "100 0 595 842"' "$strip_ppd"; then
+    echo "start-test-printer.sh: the cups-pdf description has no A4 imageable area to change" >&2
     exit 1
 fi
-echo "Default printer: $queue; its PDFs go to $out_dir"
+lpadmin -p "$strip_queue" -v cups-pdf:/ -E -P "$strip_ppd" \
+    -o pdftops-renderer-default=pdftocairo -o PageSize=A4
+
+for name in "$queue" "$strip_queue"; do
+    cupsenable "$name"
+    cupsaccept "$name"
+done
+lpadmin -d "$queue"
+
+for name in "$queue" "$strip_queue"; do
+    for _ in $(seq 1 60); do
+        lpstat -a "$name" 2>/dev/null | grep -q "accepting requests" && break
+        sleep 0.5
+    done
+    if ! lpstat -a "$name" 2>/dev/null | grep -q "accepting requests"; then
+        echo "start-test-printer.sh: queue $name does not accept jobs" >&2
+        exit 1
+    fi
+done
+echo "Default printer: $queue; its PDFs and those of $strip_queue go to $out_dir"

@@ -1,14 +1,11 @@
 #include "calendar/julian_calendar.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace tessarine {
 
 namespace {
-
-constexpr std::array<int, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The colours the grid starts with, until its owner hands it a colour set.
 constexpr ColorSet kInitialColors{{0xCCFFFF, 0xCCFFFF, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
@@ -125,13 +122,13 @@ void TJulianCalendar::SetDatePart(int index, int value) {
     Change();
 }
 
+// The calendar rules live with the date arithmetic; the grid only asks.
 bool TJulianCalendar::IsLeap(int year) const {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return IsGregorianLeapYear(year);
 }
 
 int TJulianCalendar::MonthLength(int year, int month) const {
-    if (month < 1 || month > 12) return 0;
-    return kMonthLengths[month - 1] + (month == 2 && IsLeap(year) ? 1 : 0);
+    return tessarine::MonthLength(year, month);
 }
 
 int TJulianCalendar::CurrentMonthLength() const {

@@ -1,24 +1,10 @@
 #include "print/month_view.h"
 
-#include <cmath>
 #include <string>
 
 #include "print/page_frame.h"
 
 namespace tessarine {
-
-namespace {
-
-constexpr std::uint16_t kBoxPen = 4;
-constexpr double kTextInset = 0.02;
-
-// Sums and products of inch values are worked out in double and handed to
-// the engine as floats.
-float Inches(double value) {
-    return static_cast<float>(value);
-}
-
-}  // namespace
 
 void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environment, int wide) {
     PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
@@ -29,21 +15,14 @@ void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environmen
         const DateSerial pageDate = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        engine.SetFont(kPrintFontName, 11, kFontPlain);
-        const std::string title = FormatDateSerial("mmmm yyyy", pageDate, names);
-        engine.ResetCurrentLine();
-        engine.DrawBox(kBoxPen, frame.L, frame.T, Inches(L + 7.0 * P), Inches(T + Q));
-        engine.SetFont(kPrintFontName, 18, kFontBold);
-        engine.WriteTextCentred(title, Inches(T + kTextInset));
-        engine.SetFont(kPrintFontName, 11, kFontPlain);
-        SetFooterLabel(engine, frame, "Month View");
+        DrawHeadingBand(engine, frame,
+                        {Inches(L + 7.0 * P), Inches(T + Q),
+                         FormatDateSerial("mmmm yyyy", pageDate, names), 18, "Month View"});
 
-        const DateFields pageFields = DecodeDateSerial(pageDate);
-        const DateSerial first = EncodeDateSerial(pageFields.year, pageFields.month, 1);
-        const DateFields following = DecodeDateSerial(first + 32);
-        const DateSerial next = EncodeDateSerial(following.year, following.month, 1);
+        const DateFields month = DecodeDateSerial(pageDate);
+        const DateSerial first = EncodeDateSerial(month.year, month.month, 1);
         const int offset = WeekdaySundayFirst(first) - 1;
-        const int last = static_cast<int>(std::trunc(next - first)) + offset - 1;
+        const int last = MonthLength(month.year, month.month) + offset - 1;
 
         // The printed week always starts on Sunday.
         for (int i = 0; i <= 6; ++i) {

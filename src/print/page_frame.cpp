@@ -26,7 +26,7 @@ class BusyCursorScope {
     BusyCursor* cursor_;
 };
 
-float MarginFromStrip(std::uint16_t strip, std::uint16_t pixelsPerInch) {
+float MarginFromStrip(std::int32_t strip, std::int32_t pixelsPerInch) {
     const double stripInches = static_cast<double>(strip) / pixelsPerInch;
     return stripInches > kPageMarginInches ? static_cast<float>(stripInches) : kPageMarginInches;
 }
@@ -34,23 +34,22 @@ float MarginFromStrip(std::uint16_t strip, std::uint16_t pixelsPerInch) {
 }  // namespace
 
 PageFrame MeasurePageFrame(const TPrintObject& engine) {
-    std::uint16_t resolutionX = 0, resolutionY = 0;
-    std::uint16_t top = 0, bottom = 0, left = 0, right = 0;
-    std::uint16_t printableWidth = 0, printableHeight = 0;
-    engine.GetResolution(resolutionX, resolutionY);
-    engine.GetUnprintableMargins(top, bottom, left, right);
-    engine.GetPrintableSize(printableWidth, printableHeight);
-    if (resolutionX == 0 || resolutionY == 0) {
+    // The engine's 32-bit fields, not its 16-bit getters: a sheet of more
+    // than 65,535 device pixels (legal paper at 4800 dpi) would wrap there.
+    const std::int32_t resolutionX = engine.PixelsPerInchX;
+    const std::int32_t resolutionY = engine.PixelsPerInchY;
+    if (resolutionX <= 0 || resolutionY <= 0) {
         throw PrintError("The printer reports no usable resolution.");
     }
 
     PageFrame frame;
-    frame.L = MarginFromStrip(left, resolutionX);
-    frame.R = MarginFromStrip(right, resolutionX);
-    frame.T = MarginFromStrip(top, resolutionY);
-    frame.B = MarginFromStrip(bottom, resolutionY);
-    const double sheetWidth = static_cast<double>(printableWidth + left + right) / resolutionX;
-    const double sheetHeight = static_cast<double>(printableHeight + top + bottom) / resolutionY;
+    frame.L = MarginFromStrip(engine.LeftOffsetPx, resolutionX);
+    frame.R = MarginFromStrip(engine.RightOffsetPx, resolutionX);
+    frame.T = MarginFromStrip(engine.TopOffsetPx, resolutionY);
+    frame.B = MarginFromStrip(engine.BottomOffsetPx, resolutionY);
+    // The printable area and both strips make up the whole sheet.
+    const double sheetWidth = static_cast<double>(engine.PhysicalWidthPx) / resolutionX;
+    const double sheetHeight = static_cast<double>(engine.PhysicalHeightPx) / resolutionY;
     frame.W = static_cast<float>(sheetWidth - frame.L - frame.R);
     frame.H = static_cast<float>(sheetHeight - frame.T - frame.B);
     return frame;
@@ -59,6 +58,16 @@ PageFrame MeasurePageFrame(const TPrintObject& engine) {
 void SetFooterLabel(TPrintObject& engine, const PageFrame& frame, const std::string& label) {
     const double y = static_cast<double>(frame.T) + frame.H + kFooterGapInches;
     engine.SetFooterLine(1, label, static_cast<float>(y), 0, kPrintFontName, 10, kFontBold);
+}
+
+void DrawHeadingBand(TPrintObject& engine, const PageFrame& frame, const HeadingBand& band) {
+    engine.SetFont(kPrintFontName, 11, kFontPlain);
+    engine.ResetCurrentLine();
+    engine.DrawBox(kBoxPen, frame.L, frame.T, band.right, band.bottom);
+    engine.SetFont(kPrintFontName, band.titlePoints, kFontBold);
+    engine.WriteTextCentred(band.title, Inches(static_cast<double>(frame.T) + kTextInset));
+    engine.SetFont(kPrintFontName, 11, kFontPlain);
+    SetFooterLabel(engine, frame, band.footerLabel);
 }
 
 void PrintFramedPage(const PrintEnvironment& environment, int wide, const PageContent& content) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -23,12 +24,37 @@ struct PageFrame {
 inline constexpr float kPageMarginInches = 0.75f;
 inline constexpr float kFooterGapInches = 0.02f;
 inline constexpr const char* kPrintFontName = "Arial";
+// Every layout frames its boxes with this pen (device pixels) and sets its
+// texts this far inside a box edge (inches).
+inline constexpr std::uint16_t kBoxPen = 4;
+inline constexpr double kTextInset = 0.02;
+
+// Sums and products of inch values are worked out in double and handed to
+// the engine as floats.
+inline float Inches(double value) {
+    return static_cast<float>(value);
+}
 
 // Reads the frame from an engine whose document is open.
 PageFrame MeasurePageFrame(const TPrintObject& engine);
 
 // Footer line 1 with the format's label, just below the content area.
 void SetFooterLabel(TPrintObject& engine, const PageFrame& frame, const std::string& label);
+
+// The band every layout opens with, from the content area's top-left corner
+// to (right, bottom): framed, with the title in bold centred across the
+// printable area just below its top.
+struct HeadingBand {
+    float right = 0.0f;
+    float bottom = 0.0f;
+    std::string title;
+    std::uint16_t titlePoints = 0;
+    std::string footerLabel;
+};
+
+// Draws the band and its title, then sets the footer label; leaves the base
+// font selected.
+void DrawHeadingBand(TPrintObject& engine, const PageFrame& frame, const HeadingBand& band);
 
 using PageContent = std::function<void(TPrintObject& engine, const PageFrame& frame)>;
 

@@ -9,7 +9,7 @@
 namespace tessarine {
 
 // A printing failure the user can read: no printer, a document that cannot
-// start, a page format that cannot be printed.
+// start, a sheet the printer refuses.
 class PrintError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

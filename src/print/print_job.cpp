@@ -1,6 +1,11 @@
 #include "print/print_job.h"
 
+#include "print/biweekly_planner.h"
 #include "print/month_view.h"
+#include "print/two_day_planner.h"
+#include "print/weekly_planner.h"
+#include "print/year_planner.h"
+#include "print/year_view.h"
 
 namespace tessarine {
 
@@ -29,15 +34,6 @@ constexpr std::array<PageFormat, kPageFormatCount> kPageFormats{{
 const std::array<PageFormat, kPageFormatCount>& PageFormats() {
     return kPageFormats;
 }
-
-bool LayoutAvailable(PageLayout layout) {
-    return layout == MonthView;
-}
-
-LayoutNotAvailableError::LayoutNotAvailableError(const std::string& listText)
-    : PrintError("The page format \"" + listText +
-                 "\" cannot be printed yet: its layout is not available in this version. "
-                 "Nothing was printed.") {}
 
 void AlignToMonthStart(PrintJobState& job) {
     const DateFields fields = DecodeDateSerial(job.PrintPageDate);
@@ -88,28 +84,25 @@ void PrintLayoutPage(PageLayout layout, int wide, const PrintJobState& job,
             PrintMonthView(job, environment, wide);
             return;
         case BiweeklyPlanner:
+            PrintBiweeklyPlanner(job, environment, wide);
+            return;
         case WeeklyPlanner:
+            PrintWeeklyPlanner(job, environment, wide);
+            return;
         case TwoDayPlanner:
+            PrintTwoDayPlanner(job, environment, wide);
+            return;
         case YearView:
+            PrintYearView(job, environment, wide);
+            return;
         case YearPlanner:
-            break;
-    }
-    for (const PageFormat& format : kPageFormats) {
-        if (format.layout == layout) {
-            throw LayoutNotAvailableError(format.listText);
-        }
+            PrintYearPlanner(job, environment, wide);
+            return;
     }
     throw PrintError("Unknown page layout.");
 }
 
 void PrintPages(PrintJobState& job, const PrintEnvironment& environment) {
-    if (job.PrintFormatIndex >= 0 && job.PrintFormatIndex < kPageFormatCount &&
-        job.PrintPagesLeft >= 0) {
-        const PageFormat& format = kPageFormats[static_cast<std::size_t>(job.PrintFormatIndex)];
-        if (!LayoutAvailable(format.layout)) {
-            throw LayoutNotAvailableError(format.listText);
-        }
-    }
     PrintPages(job, [&environment](const PageFormat& format, const PrintJobState& page) {
         PrintLayoutPage(format.layout, format.wide, page, environment);
     });

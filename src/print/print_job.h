@@ -47,16 +47,6 @@ inline constexpr int kMaxConsecutivePages = 13;
 // PrintFormatIndex.
 const std::array<PageFormat, kPageFormatCount>& PageFormats();
 
-// Whether this build can print the layout at all.
-bool LayoutAvailable(PageLayout layout);
-
-// A format whose layout this build cannot print yet. Raised before anything
-// reaches the printer.
-class LayoutNotAvailableError : public PrintError {
-  public:
-    explicit LayoutNotAvailableError(const std::string& listText);
-};
-
 // The screen cursor as the layouts see it: busy while a page is built.
 class BusyCursor {
   public:
@@ -90,8 +80,7 @@ using PagePrinter = std::function<void(const PageFormat& format, const PrintJobS
 // format outside the table; a failing page ends the loop at that page.
 void PrintPages(PrintJobState& job, const PagePrinter& printPage);
 
-// The page loop with the real layouts. Throws LayoutNotAvailableError,
-// before any page, for a format this build cannot print.
+// The page loop with the real layouts.
 void PrintPages(PrintJobState& job, const PrintEnvironment& environment);
 
 // The layout of one format for one page.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <stdexcept>
 
@@ -30,6 +31,48 @@ float PixelsOver(std::int32_t pixels, std::int32_t pixelsPerInch) {
 std::uint16_t Low16(std::int32_t value) {
     return static_cast<std::uint16_t>(value);
 }
+
+// Automatic page breaks stay off for the life of the scope, however it ends.
+class AutoNewPageOff {
+  public:
+    explicit AutoNewPageOff(TPrintObject& engine) : engine_(engine), saved_(engine.AutoNewPage) {
+        engine_.AutoNewPage = 0;
+    }
+    ~AutoNewPageOff() { engine_.AutoNewPage = saved_; }
+    AutoNewPageOff(const AutoNewPageOff&) = delete;
+    AutoNewPageOff& operator=(const AutoNewPageOff&) = delete;
+
+  private:
+    TPrintObject& engine_;
+    std::uint8_t saved_;
+};
+
+// SaveFont on entry. The owner calls Restore where the font is to come back;
+// if a step throws first, the font comes back as the scope unwinds, and a
+// second failure while doing so gives way to the first.
+class SavedFontScope {
+  public:
+    explicit SavedFontScope(TPrintObject& engine)
+        : engine_(engine), exceptionsOnEntry_(std::uncaught_exceptions()) {
+        engine_.SaveFont();
+    }
+    ~SavedFontScope() {
+        if (std::uncaught_exceptions() > exceptionsOnEntry_) {
+            try {
+                engine_.RestoreFont();
+            } catch (...) {
+            }
+        }
+    }
+    SavedFontScope(const SavedFontScope&) = delete;
+    SavedFontScope& operator=(const SavedFontScope&) = delete;
+
+    void Restore() { engine_.RestoreFont(); }
+
+  private:
+    TPrintObject& engine_;
+    int exceptionsOnEntry_;
+};
 
 }  // namespace
 
@@ -370,13 +413,13 @@ void TPrintObject::PrintFurnitureLines(const TPrintBox& box,
             DrawBox(box.PenWidth, box.X1, box.Y1, box.X2, box.Y2);
         }
     }
-    SaveFont();
+    SavedFontScope savedFont(*this);
     for (const THeaderRecord& line : lines) {
         if (!line.Text.empty()) {
             SetFont(line.FontName, line.FontSize, line.FontStyle);
             WriteAligned(line.Text, line.Alignment, line.Y);
         }
-        RestoreFont();
+        savedFont.Restore();
     }
 }
 
@@ -385,20 +428,18 @@ void TPrintObject::PrintHeaderLines() {
 }
 
 void TPrintObject::PrintFooterLines() {
-    const std::uint8_t autoNewPage = AutoNewPage;
-    AutoNewPage = 0;
+    const AutoNewPageOff noBreaks(*this);
     PrintFurnitureLines(FooterBox, FooterLines);
-    AutoNewPage = autoNewPage;
 }
 
 void TPrintObject::PrintRecordLine(const TPageNumberRecord& record, const std::string& text) {
-    SaveFont();
+    SavedFontScope savedFont(*this);
     SetFont(record.FontName, record.FontSize, record.FontStyle);
-    const std::uint8_t autoNewPage = AutoNewPage;
-    AutoNewPage = 0;
-    WriteAligned(text, record.Alignment, record.Y);
-    AutoNewPage = autoNewPage;
-    RestoreFont();
+    {
+        const AutoNewPageOff noBreaks(*this);
+        WriteAligned(text, record.Alignment, record.Y);
+    }
+    savedFont.Restore();
 }
 
 void TPrintObject::PrintPageNumber() {

@@ -163,28 +163,6 @@ TEST(PrintJobTest, FailureInsideAPageDiscardsThatDocument) {
     EXPECT_EQ(cursor.depth, 0);
 }
 
-TEST(PrintJobTest, LayoutsNotBuiltYetSayWhatAndPrintNothing) {
-    RecordingPrinter printer;
-    RecordingCursor cursor;
-    const PrintEnvironment environment{printer.Factory(), &cursor, false, false, {}};
-    for (int format = 2; format < kPageFormatCount; ++format) {
-        PrintJobState job{EncodeDateSerial(2024, 5, 15), format, 2};
-        try {
-            PrintPages(job, environment);
-            ADD_FAILURE() << "format " << format << " printed";
-        } catch (const LayoutNotAvailableError& error) {
-            const std::string text = error.what();
-            EXPECT_NE(text.find(PageFormats()[static_cast<std::size_t>(format)].listText),
-                      std::string::npos)
-                << text;
-            EXPECT_NE(text.find("not available"), std::string::npos) << text;
-        }
-        EXPECT_EQ(job.PrintPageDate, EncodeDateSerial(2024, 5, 15));
-    }
-    EXPECT_EQ(printer.Recording().devicesCreated, 0);
-    EXPECT_EQ(cursor.shown, 0);
-}
-
 TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
     RecordingPrinterConfig config;
     config.strips = {600, 120, 150, 720};  // 1 inch left, 1.2 inch bottom
@@ -214,6 +192,31 @@ TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
     const auto begin = printer.Recording().Of(Kind::BeginDocument);
     ASSERT_EQ(begin.size(), 1u);
     EXPECT_EQ(begin[0].orientation, PageOrientation::Portrait);
+}
+
+// The frame reads the engine's 32-bit sheet size: through the 16-bit getters
+// legal paper at 4800 dpi (40,800 x 67,200 pixels) wraps to a negative
+// content area.
+TEST(PageFrameTest, ContentAreaOfASheetBeyondSixteenBitPixels) {
+    RecordingPrinterConfig config;
+    config.pixelsPerInchX = 4800;
+    config.pixelsPerInchY = 4800;
+    config.sheet = {40800, 67200};
+    config.strips = {480, 480, 480, 480};  // printable 66,240 pixels tall
+    for (const int wide : {0, 1}) {
+        RecordingPrinter printer(config);
+        PageFrame seen;
+        PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}}, wide,
+                        [&seen](TPrintObject& engine, const PageFrame& frame) {
+                            seen = frame;
+                            SetFooterLabel(engine, frame, "Month View");
+                        });
+        EXPECT_FLOAT_EQ(seen.W, wide == 0 ? 7.0f : 12.5f);
+        EXPECT_FLOAT_EQ(seen.H, wide == 0 ? 12.5f : 7.0f);
+        const auto footer = printer.Recording().FindText("Month View");
+        ASSERT_TRUE(footer.has_value());
+        EXPECT_NEAR(footer->y1 + 480, (0.75 + seen.H + 0.02) * 4800, 1);
+    }
 }
 
 }  // namespace

@@ -291,6 +291,23 @@ TEST_F(PrintObjectTest, FooterLinesPrintAtEndWithTheirFontAndLeaveTheFontAsItWas
     EXPECT_FALSE(engine_->DocumentOpen());
 }
 
+TEST_F(PrintObjectTest, FailingFurnitureStillHandsBackTheFontAndTheBreaks) {
+    RecordingPrinterConfig config;
+    config.failAfterTexts = 1;  // the second text fails
+    Open(config);
+    engine_->SetFont("Arial", 11, kFontPlain);
+    engine_->SetFooterLine(1, "Month View", 10.27f, 0, "Arial", 10, kFontBold);
+    engine_->SetFooterLine(2, "second", 10.5f, 0, "Arial", 9, kFontItalic);
+    EXPECT_THROW(engine_->PrintFooterLines(), PrintError);
+    EXPECT_EQ(engine_->AutoNewPage, 1);
+    EXPECT_EQ(device_->Font(), (PrintFont{"Arial", 11, kFontPlain}));
+
+    engine_->PageNumber = TPageNumberRecord{10.5f, "Page %d", 1, "Arial", 9, kFontBold};
+    EXPECT_THROW(engine_->PrintPageNumber(), PrintError);
+    EXPECT_EQ(engine_->AutoNewPage, 1);
+    EXPECT_EQ(device_->Font(), (PrintFont{"Arial", 11, kFontPlain}));
+}
+
 TEST_F(PrintObjectTest, EmptyFurnitureDrawsNothing) {
     Open();
     engine_->SetFont("Arial", 14, kFontBold);

@@ -191,11 +191,6 @@ Options ParseOptions(const std::vector<std::string>& args) {
     if (options.output.empty()) {
         throw BadArguments{"no output file: give --output FILE.pdf"};
     }
-    const PageFormat& format = PageFormats()[static_cast<std::size_t>(options.format)];
-    if (!LayoutAvailable(format.layout)) {
-        throw BadArguments{std::string("the format \"") + format.listText +
-                           "\" is not available yet; only Monthly View can be written"};
-    }
     return options;
 }
 
@@ -220,8 +215,7 @@ Paper LocalePaper() {
 void ListFormats() {
     for (int i = 0; i < kPageFormatCount; ++i) {
         const PageFormat& format = PageFormats()[static_cast<std::size_t>(i)];
-        std::printf("%2d  %s%s\n", i, format.listText,
-                    LayoutAvailable(format.layout) ? "" : "  (not available yet)");
+        std::printf("%2d  %s\n", i, format.listText);
     }
 }
 

@@ -31,11 +31,18 @@ class PdfPageDevice : public QtCanvasDevice {
         open_ = true;
         page_ = 1;
     }
-    void EndDocument() override { open_ = false; }
+    void EndDocument() override {
+        FlushTexts();
+        open_ = false;
+    }
     // The half-drawn page stays in the unfinished file, which is never
     // committed after a failure.
-    void AbortDocument() noexcept override { open_ = false; }
+    void AbortDocument() noexcept override {
+        DiscardTexts();
+        open_ = false;
+    }
     void NewPage() override {
+        FlushTexts();
         document_.StartPage(orientation_);
         ++page_;
     }

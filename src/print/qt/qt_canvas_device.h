@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "print/print_device.h"
+#include "print/qt/held_texts.h"
 
 class QPaintDevice;
 
@@ -32,10 +37,29 @@ class QtCanvasDevice : public PrintDevice {
     virtual QPaintDevice* MeasuringDevice() const = 0;
     virtual QPainter* ActivePainter() = 0;
     QPainter& RequirePainter();
+    // Texts are held back and drawn together (see HeldTexts). Subclasses
+    // flush before a sheet or the document ends, and drop what is held when
+    // the document is abandoned.
+    void FlushTexts();
+    void DiscardTexts() noexcept { heldTexts_.Clear(); }
 
   private:
+    struct ShapedText {
+        int advance = 0;
+        HeldTexts::Shape shape;
+    };
+
+    // Measured and shaped once per font and text: a year page draws hundreds
+    // of texts, most of them day numbers it has drawn before in that font.
+    const QFontMetrics& Metrics() const;
+    const ShapedText& Shaped(const std::string& text) const;
+    void DrawAlone(QPainter& painter, const QRect& patch, const QString& text);
+
     PrintFont font_{"Arial", 10, kFontPlain};
     QFont qfont_ = ToQFont(font_);
+    mutable std::optional<QFontMetrics> metrics_;
+    mutable std::unordered_map<std::string, ShapedText> shaped_;  // by font and text
+    HeldTexts heldTexts_;                                         // all in qfont_
 };
 
 }  // namespace tessarine

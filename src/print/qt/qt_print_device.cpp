@@ -50,6 +50,7 @@ void QtPrinterDevice::BeginDocument() {
 }
 
 void QtPrinterDevice::EndDocument() {
+    FlushTexts();
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error) {
         throw PrintError(QStringLiteral("The printer \"%1\" could not finish the document.")
@@ -59,6 +60,7 @@ void QtPrinterDevice::EndDocument() {
 }
 
 void QtPrinterDevice::AbortDocument() noexcept {
+    DiscardTexts();
     if (painter_.isActive()) {
         printer_.abort();
         painter_.end();
@@ -66,6 +68,7 @@ void QtPrinterDevice::AbortDocument() noexcept {
 }
 
 void QtPrinterDevice::NewPage() {
+    FlushTexts();
     if (!printer_.newPage()) {
         throw PrintError(QStringLiteral("The printer \"%1\" could not start a new sheet.")
                              .arg(printer_.printerName())
@@ -89,11 +92,18 @@ DeviceSize QtPrinterDevice::PhysicalSize() const {
 
 QtPrinterDevice::Strips QtPrinterDevice::UnprintableStrips() const {
     // The queue's hardware margins; pageRect would add Qt's own default
-    // margins on top of them.
+    // margins on top of them. Qt reports them for the sheet as it lies in the
+    // printer, whatever the orientation.
     QPageLayout layout = printer_.pageLayout();
     layout.setMargins(layout.minimumMargins());
-    const QMargins pixels = layout.marginsPixels(printer_.resolution());
-    return Strips{pixels.left(), pixels.top(), pixels.right(), pixels.bottom()};
+    const QMargins sheet = layout.marginsPixels(printer_.resolution());
+    if (layout.orientation() == QPageLayout::Portrait) {
+        return Strips{sheet.left(), sheet.top(), sheet.right(), sheet.bottom()};
+    }
+    // CUPS prints a landscape page turned a quarter counter-clockwise on the
+    // sheet: the page's top runs along the sheet's left edge, its left along
+    // the sheet's bottom.
+    return Strips{sheet.bottom(), sheet.left(), sheet.top(), sheet.right()};
 }
 
 DevicePoint QtPrinterDevice::PrintableOffset() const {

@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -21,6 +19,7 @@
 #include "platform/qt/dialog_runner.h"
 #include "platform/qt/font_setup.h"
 #include "print/qt/print_sel_dialog.h"
+#include "support/qt/cups_pdf_output.h"
 #include "support/qt/pdf_text_helpers.h"
 #include "support/recording_shell.h"
 
@@ -47,40 +46,6 @@ class ChooseFormat : public DialogRunner {
     int pages_;
 };
 
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        return {};
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-// Where cups-pdf puts a job of this user: the "Out" line of its
-// configuration, with ${HOME} and ${USER} expanded; cups-pdf's own default
-// otherwise.
-QString CupsPdfFolder() {
-    QString out = QStringLiteral("${HOME}/PDF");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        const QRegularExpression line(QStringLiteral("^\\s*Out\\s+(\\S.*)$"));
-        for (const QString& text : QString::fromLocal8Bit(conf.readAll()).split('\n')) {
-            const QRegularExpressionMatch match = line.match(text);
-            if (match.hasMatch()) {
-                out = match.captured(1).trimmed();
-            }
-        }
-    }
-    out.replace(QStringLiteral("${HOME}"), QDir::homePath());
-    out.replace(QStringLiteral("${USER}"),
-                qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME")));
-    return out;
-}
-
-QStringList PdfFiles(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-}
-
 }  // namespace
 
 class MainFormCupsPrintTest : public QObject {
@@ -95,7 +60,7 @@ class MainFormCupsPrintTest : public QObject {
                 "No default printer: as root, run scripts/start-test-printer.sh to make a "
                 "cups-pdf queue the default printer.");
         }
-        const QString device = Run(QStringLiteral("lpstat"), {"-v", printer.printerName()});
+        const QString device = testing::QueueDevice(printer.printerName());
         if (!device.contains(QStringLiteral("cups-pdf:"))) {
             QSKIP(qPrintable(QStringLiteral("The default printer \"%1\" is not a cups-pdf queue; "
                                             "this test prints only to cups-pdf.")
@@ -107,8 +72,8 @@ class MainFormCupsPrintTest : public QObject {
     }
 
     void monthViewPagesReachTheQueue() {
-        const QString folder = CupsPdfFolder();
-        const QStringList before = PdfFiles(folder);
+        const QString folder = testing::CupsPdfFolder();
+        const QStringList before = testing::PdfFiles(folder);
 
         ChooseFormat runner(0, 2);
         QStringList errors;
@@ -134,7 +99,7 @@ class MainFormCupsPrintTest : public QObject {
         waited.start();
         while (found.size() < titles.size() && waited.elapsed() < 120000) {
             QTest::qWait(500);
-            for (const QString& name : PdfFiles(folder)) {
+            for (const QString& name : testing::PdfFiles(folder)) {
                 if (before.contains(name) || found.values().contains(name)) {
                     continue;
                 }

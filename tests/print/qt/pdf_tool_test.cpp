@@ -201,6 +201,69 @@ class PdfToolTest : public QObject {
         }
     }
 
+    // A planner and a year layout: titles centred on the page, footer labels
+    // at the left margin under the content area, box texts 0.02 inch inside
+    // their cell of the content area cut into columns x rows.
+    void plannerAndYearPagesInBothOrientations() {
+        struct Placed {
+            const char* text;
+            int column, row, columns, rows;
+        };
+        struct Layout {
+            int format;
+            const char* date;
+            const char* title;
+            const char* footer;
+            QList<Placed> placed;
+        };
+        const QList<Layout> layouts{
+            {4,
+             "2025-03-05",
+             "March 3, 2025 to March 9, 2025",
+             "Weekly Planner",
+             {{"Monday", 0, 1, 2, 9}, {"Notes", 1, 7, 2, 9}}},
+            {10,
+             "2025-06-15",
+             "2025",
+             "Yearly Planner",
+             {{"January", 0, 2, 42, 14}, {"F", 9, 1, 42, 14}, {"31", 37, 2, 42, 14}}}};
+        const auto pt = [](double inches) { return inches * 72.0; };
+        for (const Layout& layout : layouts) {
+            for (const int format : {layout.format, layout.format + 1}) {
+                QTemporaryDir dir;
+                const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+                const ToolRun run = RunTool({"--format", QString::number(format), "--date",
+                                             layout.date, "--paper", "letter", "--output", pdf});
+                QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+                const QList<PdfPage> pages = ReadPdfWords(pdf);
+                QCOMPARE(pages.size(), 1);
+                const PdfPage& page = pages[0];
+                QCOMPARE(page.width, format % 2 == 1 ? 792.0 : 612.0);
+                const MonthGeometry g(page);
+                PdfWord box;
+                QVERIFY2(page.FindPhrase(QString(layout.title).split(' '), box) &&
+                             Near((box.xMin + box.xMax) / 2, page.width / 2, 1.0) &&
+                             Near(box.yMin, pt(g.T + 0.02), 1.0),
+                         layout.title);
+                QVERIFY2(page.FindPhrase(QString(layout.footer).split(' '), box) &&
+                             Near(box.xMin, pt(g.L), 0.5) &&
+                             Near(box.yMin, pt(g.T + g.H + 0.02), 1.0),
+                         layout.footer);
+                for (const Placed& text : layout.placed) {
+                    const double x = pt(g.L + text.column * g.W / text.columns + 0.02);
+                    const double y = pt(g.T + text.row * g.H / text.rows + 0.02);
+                    bool found = false;
+                    for (const PdfWord& word : page.All(text.text)) {
+                        found = found || (Near(word.xMin, x, 0.5) && Near(word.yMin, y, 1.0));
+                    }
+                    QVERIFY2(
+                        found,
+                        qPrintable(QStringLiteral("%1 in format %2").arg(text.text).arg(format)));
+                }
+            }
+        }
+    }
+
     void dayOfYearLabelsCarryNoLeadingZeros() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("jan.pdf"));
@@ -234,8 +297,6 @@ class PdfToolTest : public QObject {
         QTest::addColumn<QString>("named");
         QTest::newRow("format number") << QStringList{"--format", "12"} << "format";
         QTest::newRow("format text") << QStringList{"--format", "Daily View"} << "format";
-        QTest::newRow("format not built")
-            << QStringList{"--format", "Year Planner"} << "not available";
         QTest::newRow("no pages") << QStringList{"--pages", "0"} << "pages";
         QTest::newRow("too many pages") << QStringList{"--pages", "14"} << "pages";
         QTest::newRow("pages not a number") << QStringList{"--pages", "2x"} << "pages";
@@ -313,7 +374,7 @@ class PdfToolTest : public QObject {
         QCOMPARE(list.exitCode, 0);
         QCOMPARE(list.out.count('\n'), 12);
         QVERIFY(list.out.contains(QStringLiteral("1  Monthly View (wide format)\n")));
-        QVERIFY(list.out.contains(QStringLiteral("Year Planner  (not available yet)")));
+        QVERIFY(list.out.contains(QStringLiteral("11  Year Planner (wide format)\n")));
         const ToolRun help = RunTool({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains(QStringLiteral("--output FILE.pdf")));

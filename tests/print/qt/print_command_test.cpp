@@ -162,22 +162,6 @@ class PrintCommandTest : public QObject {
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
-    void aFormatWithoutItsLayoutSaysSo() {
-        RecordingPrinter printer;
-        ErrorLog errors;
-        ScriptedRunner runner = Choose(8, 2);
-        PrintCommandContext context;
-        context.SelectedDate = EncodeDateSerial(2024, 1, 15);
-        context.dialogRunner = &runner;
-        context.makeDevice = printer.Factory();
-        context.showError = errors.Display();
-        RunPrintCommand(nullptr, context);
-        QCOMPARE(errors.messages.size(), 1);
-        QVERIFY(errors.messages[0].contains(QStringLiteral("\"Yearly Calendar View\"")));
-        QVERIFY(errors.messages[0].contains(QStringLiteral("not available")));
-        QCOMPARE(printer.Recording().devicesCreated, 0);
-    }
-
     void theSystemsDefaultPrinterOrAClearError() {
         ErrorLog errors;
         int pagesStarted = 0;

@@ -1,0 +1,32 @@
+#include "print/biweekly_planner.h"
+
+#include "print/day_caption.h"
+#include "print/page_frame.h"
+#include "print/planner_page.h"
+
+namespace tessarine {
+
+void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& environment, int wide) {
+    PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
+        const double L = frame.L;
+        const double T = frame.T;
+        const float CW = Inches(static_cast<double>(frame.W) / 2);
+        const float RH = Inches(static_cast<double>(frame.H) / 8);
+        const DateSerial S = job.PrintPageDate;
+        const LocaleNames& names = environment.localeNames;
+
+        DrawHeadingBand(engine, frame,
+                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S + 1, S + 14, names),
+                         14, "Biweekly Planner"});
+        for (int i = 0; i <= 1; ++i) {
+            for (int j = 1; j <= 7; ++j) {
+                const double left = L + i * CW;
+                const double top = T + j * RH;
+                DrawPlannerBox(engine, left, top, left + CW, top + RH,
+                               DayCaption(S + 7 * i + j, names));
+            }
+        }
+    });
+}
+
+}  // namespace tessarine

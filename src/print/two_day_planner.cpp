@@ -1,0 +1,30 @@
+#include "print/two_day_planner.h"
+
+#include "print/day_caption.h"
+#include "print/page_frame.h"
+#include "print/planner_page.h"
+
+namespace tessarine {
+
+void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& environment, int wide) {
+    PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
+        const double L = frame.L;
+        const double T = frame.T;
+        const float CW = Inches(static_cast<double>(frame.W) / 2);
+        const float RH = Inches(static_cast<double>(frame.H) / 9);
+        const DateSerial S = job.PrintPageDate;
+        const LocaleNames& names = environment.localeNames;
+
+        DrawHeadingBand(engine, frame,
+                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S, S + 1, names), 14,
+                         "Two Day Planner"});
+        // From under the heading band to the bottom of the content area.
+        for (int i = 0; i <= 1; ++i) {
+            const double left = L + i * CW;
+            DrawPlannerBox(engine, left, T + RH, left + CW, T + RH + 8.0 * RH,
+                           DayCaption(S + i, names));
+        }
+    });
+}
+
+}  // namespace tessarine

@@ -1,0 +1,35 @@
+#include "print/weekly_planner.h"
+
+#include "print/day_caption.h"
+#include "print/page_frame.h"
+#include "print/planner_page.h"
+
+namespace tessarine {
+
+void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& environment, int wide) {
+    PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
+        const double L = frame.L;
+        const double T = frame.T;
+        const float CW = Inches(static_cast<double>(frame.W) / 2);
+        const float RH = Inches(static_cast<double>(frame.H) / 9);
+        const DateSerial S = job.PrintPageDate;
+        const LocaleNames& names = environment.localeNames;
+
+        DrawHeadingBand(engine, frame,
+                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S + 1, S + 7, names),
+                         14, "Weekly Planner"});
+        // Each box is two rows tall; the right column's last box is for notes.
+        for (int i = 0; i <= 1; ++i) {
+            for (int k = 1; k <= 4; ++k) {
+                const int r = 2 * k - 1;
+                const double left = L + i * CW;
+                const double top = T + r * RH;
+                const bool notes = i == 1 && k == 4;
+                DrawPlannerBox(engine, left, top, left + CW, top + 2.0 * RH,
+                               notes ? "Notes" : DayCaption(S + 4 * i + k, names));
+            }
+        }
+    });
+}
+
+}  // namespace tessarine

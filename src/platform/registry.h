@@ -22,6 +22,13 @@ class RegistryError : public std::runtime_error {
     explicit RegistryError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A value that may be read but not written by this user, as a protected
+// key's is; the value stays as it was.
+class RegistryAccessDenied : public RegistryError {
+  public:
+    using RegistryError::RegistryError;
+};
+
 enum class RegistryRoot {
     LocalMachine,  // "HKEY_LOCAL_MACHINE": shared by every user of the machine
     CurrentUser,   // "HKEY_CURRENT_USER": this user's own

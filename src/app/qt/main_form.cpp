@@ -124,7 +124,7 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     }
     shell_ = services.shell;
     if (services.registry == nullptr) {
-        ownRegistry_ = std::make_unique<RegHiveStore>();
+        ownRegistry_ = OpenHiveStore();
         services.registry = ownRegistry_.get();
     }
     registry_ = services.registry;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_defaults.h"
 #include "app/color_sets.h"
@@ -92,6 +93,11 @@ class TjulCalMainForm : public QMainWindow {
     // Stores the whole record; throws RegistryError when the value cannot
     // be written. An unopenable key is silently skipped.
     void WriteSettings();
+    // The hive store the window opens when it is given no registry; what
+    // that store has to tell the user waits in storeNotices_.
+    std::unique_ptr<Registry> OpenHiveStore();
+    // Shows, once each, what the store has told since the last time.
+    void ShowStoreNotices();
     // Reads the record and applies display mode, check marks and colour set.
     // A refused value is shown and leaves Standard Colors and day of year.
     void RestoreSettings();
@@ -202,6 +208,7 @@ class TjulCalMainForm : public QMainWindow {
     std::unique_ptr<Shell> ownShell_;
     Registry* registry_ = nullptr;
     std::unique_ptr<Registry> ownRegistry_;
+    std::vector<std::string> storeNotices_;
     ErrorDisplay showError_;
     AlertSound* alertSound_ = nullptr;
     DialogRunner* dialogRunner_ = nullptr;

@@ -40,7 +40,7 @@ bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
         const auto now = Clock::now();
         if (now >= deadline) return false;
         std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+        pause = std::min(pause * 2, std::chrono::milliseconds(10));
     }
     return true;
 }

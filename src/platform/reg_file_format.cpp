@@ -20,13 +20,20 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
            RegistryNamesEqual(text.substr(0, prefix.size()), prefix);
 }
 
+// CR counts as blank: the writer ends lines with LF alone, so a CR kept at
+// the end of a comment would be taken for part of a CRLF on the next read,
+// and every rewrite would lose one.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
 std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     return s;
 }
 
 std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -91,9 +98,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
-        // A run of CRs ends the line like one: a comment that ends in CRs
-        // would otherwise lose one on every rewrite.
-        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.push_back(line);
         start = end + 1;
     }

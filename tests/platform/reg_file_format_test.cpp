@@ -258,7 +258,8 @@ TEST_P(RegFileFormatRewriteTest, IsStableFromTheFirstRewriteOn) {
 INSTANTIATE_TEST_SUITE_P(Cases, RegFileFormatRewriteTest,
                          ::testing::Values(kHeader + "; runs of CRs\r\r\r\n\"a\"=dword:1\r\r\n",
                                            kHeader + "\"a\"=hex:01,\\\r\r\n  02\r\n; end\r\r",
-                                           kHeader + "; mid\rline\n[HKEY_CURRENT_USER\\k]\n"));
+                                           kHeader + "; mid\rline\n[HKEY_CURRENT_USER\\k]\n",
+                                           kHeader + ";\r \n"));
 
 TEST(RegFileFormatTest, AcceptsHeaderOnlyAndUtf8ByteOrderMark) {
     EXPECT_TRUE(ParseHive("Windows Registry Editor Version 5.00\n").keys.empty());

@@ -41,17 +41,6 @@ std::string_view Trim(std::string_view s) {
     return TrimLeft(TrimRight(s));
 }
 
-std::vector<std::string_view> PathComponents(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t end = std::min(path.find('\\', start), path.size());
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = AsciiLower(c);
@@ -182,7 +171,7 @@ class Parser {
     void ParseKeyLine(std::string_view line) {
         if (line.size() < 3 || line.back() != ']') Fail("key line without closing bracket");
         const std::string_view path = line.substr(1, line.size() - 2);
-        if (PathComponents(path).empty()) Fail("empty key path");
+        if (FoldRegistryKeyPath(path).empty()) Fail("empty key path");
         // A repeated section continues the first one.
         HiveKey& key = hive_.FindOrAddKey(path);
         for (auto& comment : pending_comments_) key.comments.push_back(std::move(comment));
@@ -363,10 +352,14 @@ std::string FoldRegistryName(std::string_view name) {
 std::string FoldRegistryKeyPath(std::string_view path) {
     std::string folded;
     folded.reserve(path.size());
-    for (std::string_view part : PathComponents(path)) {
-        if (!folded.empty()) folded.push_back('\\');
-        for (char c : part) folded.push_back(AsciiLower(c));
+    for (char c : path) {
+        if (c != '\\') {
+            folded.push_back(AsciiLower(c));
+        } else if (!folded.empty() && folded.back() != '\\') {
+            folded.push_back('\\');
+        }
     }
+    if (!folded.empty() && folded.back() == '\\') folded.pop_back();
     return folded;
 }
 

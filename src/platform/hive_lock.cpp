@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -31,17 +34,52 @@ void RequirePrivateRegularFile(int fd, const fs::path& lock_path) {
     if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0) ::fchmod(fd, 0600);
 }
 
-// True once locked; false when the lock stayed taken until `deadline`.
-bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
-    auto pause = std::chrono::milliseconds(2);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR) continue;
-        if (errno != EWOULDBLOCK) Fail(lock_path, std::strerror(errno));
-        const auto now = Clock::now();
-        if (now >= deadline) return false;
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(10));
+// The state a helper thread shares with the writer that started it.
+struct LockWait {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool abandoned = false;
+    int error = 0;
+};
+
+// Runs in the helper: a blocking flock on a duplicate of the writer's
+// descriptor (one open file, so one lock). When the writer has given up,
+// a lock that comes late is let go of at once.
+void WaitForLock(int fd, const std::shared_ptr<LockWait>& wait) {
+    int result = 0;
+    while ((result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
+    const int error = result == 0 ? 0 : errno;
+    {
+        const std::lock_guard<std::mutex> guard(wait->mutex);
+        if (wait->abandoned && result == 0) ::flock(fd, LOCK_UN);
+        wait->done = true;
+        wait->error = error;
+    }
+    wait->finished.notify_one();
+    ::close(fd);
+}
+
+// True once locked; false when the lock stayed taken until `deadline`.
+// flock has no timeout, and polling loses to a writer in a loop that frees
+// the lock only for moments, so the wait blocks in a helper thread, which is
+// woken the moment the lock is free.
+bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) Fail(lock_path, std::strerror(errno));
+    if (Clock::now() >= deadline) return false;
+    const int helper_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (helper_fd < 0) Fail(lock_path, std::strerror(errno));
+    auto wait = std::make_shared<LockWait>();
+    std::thread(WaitForLock, helper_fd, wait).detach();
+
+    std::unique_lock<std::mutex> guard(wait->mutex);
+    if (!wait->finished.wait_until(guard, deadline, [&] { return wait->done; })) {
+        wait->abandoned = true;
+        return false;
+    }
+    if (wait->error != 0) Fail(lock_path, std::strerror(wait->error));
     return true;
 }
 

@@ -13,6 +13,11 @@ if(TESSARINE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Coverage feedback for libFuzzer in every object the harnesses link.
+if(TESSARINE_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # tessarine_core_area(<area> [<area it depends on>...])
 # Builds src/<area>/*.cpp (no Qt) into tessarine_<area>.
 function(tessarine_core_area area)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Tessarine needs to build, run and test,
-# skipping the ones already present. Needs root (or sudo).
+# skipping the ones already present. Needs root (or sudo). Extra packages
+# (such as the fuzzing compiler) may be named as arguments.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     xvfb xauth openbox x11-apps imagemagick
     poppler-utils pcal ghostscript time bc
     cups cups-client printer-driver-cups-pdf libcups2-dev
+    "$@"
 )
 
 missing=()

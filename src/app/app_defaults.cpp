@@ -77,6 +77,9 @@ void WriteSettings(Registry& registry, const AppDefaultsRec& rec) {
     try {
         key->WriteValue(kSettingsValueName,
                         RegistryValue::MakeBinary({bytes.begin(), bytes.end()}));
+    } catch (const RegistryAccessDenied&) {
+        // A store this user may only read is one whose key cannot be opened
+        // for writing: the choice lasts for this run only.
     } catch (const RegistryError&) {
         throw RegistryError(ValueMessage("Failed to set data for "));
     }

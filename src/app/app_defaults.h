@@ -45,8 +45,9 @@ inline constexpr std::string_view kSettingsValueName = "AppDefaultsRec";
 // 'AppDefaultsRec'".
 void ReadSettings(Registry& registry, AppDefaultsRec& rec);
 
-// Stores the whole record as a binary value. When the key cannot be opened
-// nothing happens (the choice lasts for this run only); when the value
+// Stores the whole record as a binary value. When the key cannot be opened,
+// or this user may only read it, nothing happens (the choice lasts for this
+// run only); when the value
 // cannot be written, throws RegistryError "Failed to set data for
 // 'AppDefaultsRec'".
 void WriteSettings(Registry& registry, const AppDefaultsRec& rec);

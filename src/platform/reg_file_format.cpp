@@ -20,29 +20,25 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
            RegistryNamesEqual(text.substr(0, prefix.size()), prefix);
 }
 
+// CR counts as blank: the writer ends lines with LF alone, so a CR kept at
+// the end of a comment would be taken for part of a CRLF on the next read,
+// and every rewrite would lose one.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
 std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     return s;
 }
 
 std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
 std::string_view Trim(std::string_view s) {
     return TrimLeft(TrimRight(s));
-}
-
-std::vector<std::string_view> PathComponents(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t end = std::min(path.find('\\', start), path.size());
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
 }
 
 int HexDigit(char c) {
@@ -175,16 +171,12 @@ class Parser {
     void ParseKeyLine(std::string_view line) {
         if (line.size() < 3 || line.back() != ']') Fail("key line without closing bracket");
         const std::string_view path = line.substr(1, line.size() - 2);
-        if (PathComponents(path).empty()) Fail("empty key path");
+        if (FoldRegistryKeyPath(path).empty()) Fail("empty key path");
         // A repeated section continues the first one.
-        HiveKey* existing = hive_.FindKey(path);
-        if (existing == nullptr) {
-            hive_.keys.push_back(HiveKey{std::string(path), {}, {}});
-            existing = &hive_.keys.back();
-        }
-        for (auto& comment : pending_comments_) existing->comments.push_back(std::move(comment));
+        HiveKey& key = hive_.FindOrAddKey(path);
+        for (auto& comment : pending_comments_) key.comments.push_back(std::move(comment));
         pending_comments_.clear();
-        current_key_ = static_cast<std::ptrdiff_t>(existing - hive_.keys.data());
+        current_key_ = static_cast<std::ptrdiff_t>(&key - hive_.keys.data());
     }
 
     void ParseValueLine(std::string_view line) {
@@ -204,14 +196,9 @@ class Parser {
 
         RegistryValue value = ParseData(rest);
         HiveKey& key = hive_.keys[static_cast<std::size_t>(current_key_)];
-        if (HiveValue* existing = key.FindValue(name)) {
-            existing->value = std::move(value);
-            for (auto& comment : pending_comments_)
-                existing->comments.push_back(std::move(comment));
-        } else {
-            key.values.push_back(
-                HiveValue{std::move(name), std::move(value), std::move(pending_comments_)});
-        }
+        key.SetValue(name, value);
+        HiveValue& entry = *key.FindValue(name);
+        for (auto& comment : pending_comments_) entry.comments.push_back(std::move(comment));
         pending_comments_.clear();
     }
 
@@ -353,20 +340,44 @@ bool RegistryNamesEqual(std::string_view a, std::string_view b) {
 }
 
 bool RegistryKeyPathsEqual(std::string_view a, std::string_view b) {
-    const auto left = PathComponents(a);
-    const auto right = PathComponents(b);
-    if (left.size() != right.size()) return false;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (!RegistryNamesEqual(left[i], right[i])) return false;
-    }
-    return true;
+    return FoldRegistryKeyPath(a) == FoldRegistryKeyPath(b);
 }
 
-HiveValue* HiveKey::FindValue(std::string_view name) {
-    for (auto& value : values) {
-        if (RegistryNamesEqual(value.name, name)) return &value;
+std::string FoldRegistryName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) c = AsciiLower(c);
+    return folded;
+}
+
+std::string FoldRegistryKeyPath(std::string_view path) {
+    std::string folded;
+    folded.reserve(path.size());
+    for (char c : path) {
+        if (c != '\\') {
+            folded.push_back(AsciiLower(c));
+        } else if (!folded.empty() && folded.back() != '\\') {
+            folded.push_back('\\');
+        }
     }
-    return nullptr;
+    if (!folded.empty() && folded.back() == '\\') folded.pop_back();
+    return folded;
+}
+
+namespace {
+
+std::string FoldedNameOf(const HiveValue& value) {
+    return FoldRegistryName(value.name);
+}
+
+std::string FoldedPathOf(const HiveKey& key) {
+    return FoldRegistryKeyPath(key.path);
+}
+
+}  // namespace
+
+HiveValue* HiveKey::FindValue(std::string_view name) {
+    const std::size_t at = index_.Find(FoldRegistryName(name), values, FoldedNameOf);
+    return at == HiveNameIndex::kMissing ? nullptr : &values[at];
 }
 
 const HiveValue* HiveKey::FindValue(std::string_view name) const {
@@ -382,10 +393,8 @@ void HiveKey::SetValue(std::string_view name, const RegistryValue& value) {
 }
 
 HiveKey* Hive::FindKey(std::string_view path) {
-    for (auto& key : keys) {
-        if (RegistryKeyPathsEqual(key.path, path)) return &key;
-    }
-    return nullptr;
+    const std::size_t at = index_.Find(FoldRegistryKeyPath(path), keys, FoldedPathOf);
+    return at == HiveNameIndex::kMissing ? nullptr : &keys[at];
 }
 
 const HiveKey* Hive::FindKey(std::string_view path) const {
@@ -394,22 +403,17 @@ const HiveKey* Hive::FindKey(std::string_view path) const {
 
 HiveKey& Hive::FindOrAddKey(std::string_view path) {
     if (HiveKey* existing = FindKey(path)) return *existing;
-    keys.push_back(HiveKey{std::string(path), {}, {}});
+    keys.emplace_back().path = path;
     return keys.back();
 }
 
 bool Hive::KeyExists(std::string_view path) const {
-    const auto wanted = PathComponents(path);
-    for (const auto& key : keys) {
-        const auto have = PathComponents(key.path);
-        if (have.size() < wanted.size()) continue;
-        bool prefix = true;
-        for (std::size_t i = 0; i < wanted.size() && prefix; ++i) {
-            prefix = RegistryNamesEqual(have[i], wanted[i]);
-        }
-        if (prefix) return true;
-    }
-    return false;
+    const std::string wanted = FoldRegistryKeyPath(path);
+    if (wanted.empty()) return !keys.empty();
+    return index_.Any(keys, FoldedPathOf, [&wanted](std::string_view have) {
+        return have.starts_with(wanted) &&
+               (have.size() == wanted.size() || have[wanted.size()] == '\\');
+    });
 }
 
 Hive ParseHive(std::string_view file_bytes) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/hive_name_index.h"
 #include "platform/registry.h"
 
 namespace tessarine {
@@ -39,6 +40,9 @@ struct HiveValue {
     std::vector<std::string> comments;  // comment lines just before it, kept on rewrite
 };
 
+// Look-ups go through a hash of the folded name, so a hive of many keys
+// parses and answers in linear time. Add entries through the members below:
+// the index follows appended entries, but not names changed in place.
 struct HiveKey {
     std::string path;  // as written between the brackets, root included
     std::vector<std::string> comments;
@@ -48,6 +52,9 @@ struct HiveKey {
     const HiveValue* FindValue(std::string_view name) const;
     // Replaces the value in place, or appends it.
     void SetValue(std::string_view name, const RegistryValue& value);
+
+  private:
+    HiveNameIndex index_;
 };
 
 struct Hive {
@@ -59,6 +66,9 @@ struct Hive {
     HiveKey& FindOrAddKey(std::string_view path);
     // True when the key, or any key below it, has a section.
     bool KeyExists(std::string_view path) const;
+
+  private:
+    HiveNameIndex index_;
 };
 
 class HiveFormatError : public std::runtime_error {
@@ -75,6 +85,9 @@ class HiveFormatError : public std::runtime_error {
 bool RegistryNamesEqual(std::string_view a, std::string_view b);
 // Key paths also ignore empty components ("A\\B\" is "A\B").
 bool RegistryKeyPathsEqual(std::string_view a, std::string_view b);
+// The forms those comparisons reduce to: equal names fold to equal strings.
+std::string FoldRegistryName(std::string_view name);
+std::string FoldRegistryKeyPath(std::string_view path);
 
 // Throws HiveFormatError when the bytes are not a hive in the format above.
 Hive ParseHive(std::string_view file_bytes);

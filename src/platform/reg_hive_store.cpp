@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,8 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <system_error>
 #include <vector>
 
+#include "platform/atomic_file.h"
+#include "platform/file_descriptor.h"
+#include "platform/hive_lock.h"
 #include "platform/reg_file_format.h"
 #include "platform/utf.h"
 
@@ -28,50 +31,6 @@ std::string ErrnoText(int error) {
 
 std::string HiveFileName(RegistryRoot root) {
     return std::string(RegistryRootName(root)) + ".reg";
-}
-
-// Closes a descriptor on every path out.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-    ~FileDescriptor() { Reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void Reset(int fd = -1) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = fd;
-    }
-    // Closes and reports whether the close itself succeeded (it can report
-    // a delayed write error).
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
-
-void SyncDirectory(const fs::path& dir) {
-    FileDescriptor fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid()) ::fsync(fd.get());
-}
-
-bool WriteAll(int fd, const std::string& content) {
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Renames without replacing an existing target; false with EEXIST when the
@@ -107,48 +66,71 @@ bool IsStorableName(std::string_view text) {
     return IsValidUtf8(text) && text.find_first_of(kBreaking) == std::string_view::npos;
 }
 
+std::shared_ptr<const Hive> EmptyHive() {
+    static const auto empty = std::make_shared<const Hive>();
+    return empty;
+}
+
+std::string ReadAtMost(int fd, std::size_t limit, const fs::path& file) {
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw RegistryError("cannot read registry hive " + file.string() + ": " +
+                                ErrnoText(errno));
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
 }  // namespace
 
-struct Diagnostics {
-    std::ostream* out;
+struct StoreContext {
+    std::ostream* diagnostics;
+    std::function<void(const std::string&)> tell_user;
     std::function<std::time_t()> now;
+    std::chrono::milliseconds lock_timeout;
 };
 
 // One hive file and the rules for reading and changing it.
 class RegHiveStore::HiveFile {
   public:
-    HiveFile(fs::path path, mode_t new_file_mode, std::shared_ptr<Diagnostics> diagnostics)
-        : path_(std::move(path)),
-          new_file_mode_(new_file_mode),
-          diagnostics_(std::move(diagnostics)) {}
+    HiveFile(fs::path path, mode_t new_file_mode, std::shared_ptr<StoreContext> context)
+        : path_(std::move(path)), new_file_mode_(new_file_mode), context_(std::move(context)) {}
 
     const fs::path& path() const { return path_; }
 
     // The hive as it is on disk; missing is empty. A damaged file is set
     // aside when we may, and reads as empty either way. Throws RegistryError
     // when the file cannot be read at all.
-    Hive Read() {
-        Loaded loaded = Load();
-        if (!loaded.damaged) return std::move(loaded.hive);
+    std::shared_ptr<const Hive> Read() {
+        const fs::path file = ResolveHivePath(path_);
+        Loaded loaded = Load(file);
+        if (!loaded.damaged) return loaded.hive;
         try {
-            Lock lock(*this);
-            loaded = Load();
-            if (!loaded.damaged) return std::move(loaded.hive);
-            SetAside(loaded.reason);
+            // Only one try for the lock: a writer holding it sets the file
+            // aside itself, and a reader never waits.
+            HiveLock lock(file, std::chrono::milliseconds(0));
+            loaded = Load(file);
+            if (!loaded.damaged) return loaded.hive;
+            SetAside(file, loaded.reason);
         } catch (const RegistryError& error) {
-            ReportOnce("registry hive " + path_.string() + " is damaged (" + loaded.reason +
-                       ") and is ignored: " + error.what());
+            ReportIgnoredOnce(file, loaded.reason, error.what());
         }
-        return Hive{};
+        return EmptyHive();
     }
 
     // Like Read, but a file we cannot read reads as empty, said once.
-    Hive ReadTolerant() {
+    std::shared_ptr<const Hive> ReadTolerant() {
         try {
             return Read();
         } catch (const RegistryError& error) {
             ReportOnce(std::string("registry hive ignored: ") + error.what());
-            return Hive{};
+            return EmptyHive();
         }
     }
 
@@ -156,164 +138,134 @@ class RegHiveStore::HiveFile {
     // Throws RegistryError, leaving the file as it was, when any step fails
     // or a damaged file cannot be set aside first.
     void Update(const std::function<void(Hive&)>& change) {
-        Lock lock(*this);
-        RemoveStaleTemporaries();
-        Loaded loaded = Load();
-        if (loaded.damaged) SetAside(loaded.reason);
-        change(loaded.hive);
-        const std::string content = SerializeHive(loaded.hive);
+        const fs::path file = ResolveHivePath(path_);
+        HiveLock lock(file, context_->lock_timeout);
+        RemoveStaleTemporaries(file);
+        Loaded loaded = Load(file);
+        if (loaded.damaged) SetAside(file, loaded.reason);
+        auto hive = std::make_shared<Hive>(*loaded.hive);
+        change(*hive);
+        const std::string content = SerializeHive(*hive);
         if (content.size() > kMaxHiveFileSize) {
             throw RegistryError("registry hive " + path_.string() + " would exceed 16 MiB");
         }
-        WriteAtomically(content);
+        // Keep the permissions of the file being replaced.
+        const mode_t mode = loaded.mode != 0 ? loaded.mode : new_file_mode_;
+        try {
+            const FileStamp stamp = ReplaceFileAtomically(file, content, mode);
+            cache_ = Cached{stamp, Loaded{std::move(hive), mode, false, {}}};
+        } catch (const std::system_error& error) {
+            throw RegistryError(std::string("registry hive: ") + error.what());
+        }
     }
 
   private:
     struct Loaded {
-        Hive hive;
+        std::shared_ptr<const Hive> hive = EmptyHive();
+        mode_t mode = 0;  // of the file read; 0 when there was none
         bool damaged = false;
         std::string reason;
     };
 
-    class Lock {
-      public:
-        explicit Lock(HiveFile& file) {
-            std::error_code ec;
-            fs::create_directories(file.path_.parent_path(), ec);
-            if (ec) Fail(file, ec.message());
-            const std::string lock_path = file.path_.string() + ".lock";
-            fd_.Reset(::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, file.new_file_mode_));
-            // Another user's lock file still locks when opened for reading.
-            if (!fd_.valid() && errno == EACCES) {
-                fd_.Reset(::open(lock_path.c_str(), O_RDONLY | O_CLOEXEC));
-            }
-            if (!fd_.valid()) Fail(file, ErrnoText(errno));
-            while (::flock(fd_.get(), LOCK_EX) != 0) {
-                if (errno != EINTR) Fail(file, ErrnoText(errno));
-            }
-        }
-        // Closing the descriptor releases the lock.
-
-      private:
-        [[noreturn]] static void Fail(const HiveFile& file, const std::string& why) {
-            throw RegistryError("cannot lock registry hive " + file.path_.string() + ": " + why);
-        }
-        FileDescriptor fd_;
+    struct Cached {
+        FileStamp stamp;
+        Loaded loaded;
     };
 
-    Loaded Load() {
+    // Opens without following a link (ResolveHivePath did that) and without
+    // blocking on a FIFO, and reads only a regular file, parsing it only
+    // when it changed since the last time.
+    Loaded Load(const fs::path& file) {
         Loaded result;
-        FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
         if (!fd.valid()) {
             // Nothing there (or nothing can be there): an empty hive.
             if (errno == ENOENT || errno == ENOTDIR) return result;
-            throw RegistryError("cannot read registry hive " + path_.string() + ": " +
+            throw RegistryError("cannot read registry hive " + file.string() + ": " +
                                 ErrnoText(errno));
         }
         struct stat info {};
         if (::fstat(fd.get(), &info) != 0) {
-            throw RegistryError("cannot read registry hive " + path_.string() + ": " +
+            throw RegistryError("cannot read registry hive " + file.string() + ": " +
                                 ErrnoText(errno));
         }
         if (!S_ISREG(info.st_mode)) {
-            throw RegistryError("registry hive " + path_.string() + " is not a regular file");
+            throw RegistryError("registry hive " + file.string() + " is not a regular file");
+        }
+        result.mode = info.st_mode & 07777;
+        const FileStamp stamp = FileStamp::Of(info);
+        if (cache_ && cache_->stamp == stamp) {
+            // A chmod leaves the stamp alone; the mode is always today's.
+            Loaded cached = cache_->loaded;
+            cached.mode = result.mode;
+            return cached;
         }
         if (static_cast<std::uint64_t>(info.st_size) > kMaxHiveFileSize) {
             result.damaged = true;
             result.reason = "larger than 16 MiB";
-            return result;
-        }
-        std::string bytes;
-        char buffer[65536];
-        while (true) {
-            const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                throw RegistryError("cannot read registry hive " + path_.string() + ": " +
-                                    ErrnoText(errno));
+        } else if (const std::string bytes = ReadAtMost(fd.get(), kMaxHiveFileSize, file);
+                   !bytes.empty()) {
+            // An empty file holds nothing to lose; it simply is an empty hive.
+            try {
+                result.hive = std::make_shared<const Hive>(ParseHive(bytes));
+            } catch (const HiveFormatError& error) {
+                result.damaged = true;
+                result.reason = error.what();
             }
-            if (n == 0) break;
-            bytes.append(buffer, static_cast<std::size_t>(n));
-            if (bytes.size() > kMaxHiveFileSize) break;  // ParseHive refuses it
         }
-        // An empty file holds nothing to lose; it simply is an empty hive.
-        if (bytes.empty()) return result;
-        try {
-            result.hive = ParseHive(bytes);
-        } catch (const HiveFormatError& error) {
-            result.damaged = true;
-            result.reason = error.what();
-        }
+        cache_ = Cached{stamp, result};
         return result;
     }
 
     // Under the lock: moves the damaged file out of the way, keeping it.
-    void SetAside(const std::string& reason) {
-        const std::time_t now = diagnostics_->now ? diagnostics_->now() : std::time(nullptr);
+    void SetAside(const fs::path& file, const std::string& reason) {
+        const std::time_t now = context_->now ? context_->now() : std::time(nullptr);
         std::tm local{};
         ::localtime_r(&now, &local);
         char stamp[32];
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-        const std::string base = path_.string() + ".damaged-" + stamp;
+        const std::string base = file.string() + ".damaged-" + stamp;
         for (int attempt = 1; attempt <= 1000; ++attempt) {
             const fs::path aside = attempt == 1 ? base : base + "-" + std::to_string(attempt);
-            if (RenameNoReplace(path_, aside)) {
-                SyncDirectory(path_.parent_path());
-                Report("registry hive " + path_.string() + " is damaged (" + reason +
+            if (RenameNoReplace(file, aside)) {
+                SyncDirectory(file.parent_path());
+                cache_.reset();
+                Report("registry hive " + file.string() + " is damaged (" + reason +
                        "); moved it to " + aside.string() + " and started a fresh hive");
+                TellUser("The settings file " + file.string() + " was damaged (" + reason +
+                         "). It has been kept as " + aside.string() +
+                         ", and the settings start afresh.");
                 return;
             }
             if (errno != EEXIST) break;
         }
-        throw RegistryError("cannot move damaged registry hive " + path_.string() +
+        throw RegistryError("cannot move damaged registry hive " + file.string() +
                             " aside: " + ErrnoText(errno));
+    }
+
+    void ReportIgnoredOnce(const fs::path& file, const std::string& reason,
+                           const std::string& why) {
+        if (reported_) return;
+        ReportOnce("registry hive " + file.string() + " is damaged (" + reason +
+                   ") and is ignored: " + why);
+        TellUser("The settings file " + file.string() + " is damaged (" + reason +
+                 ") and could not be moved aside, so it is ignored: " + why + ".");
     }
 
     // Temporaries exist only while a writer holds the lock, so any we find
     // while holding it were left by a writer that died.
-    void RemoveStaleTemporaries() {
-        const std::string prefix = path_.filename().string() + ".tmp-";
+    static void RemoveStaleTemporaries(const fs::path& file) {
+        const std::string prefix = file.filename().string() + ".tmp-";
         std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(path_.parent_path(), ec)) {
+        for (const auto& entry : fs::directory_iterator(file.parent_path(), ec)) {
             if (entry.path().filename().string().rfind(prefix, 0) == 0) {
                 fs::remove(entry.path(), ec);
             }
         }
     }
 
-    void WriteAtomically(const std::string& content) {
-        std::string temp = path_.string() + ".tmp-XXXXXX";
-        FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-        if (!fd.valid()) Fail("cannot create a temporary file", errno);
-
-        // Keep the permissions of the file being replaced.
-        mode_t mode = new_file_mode_;
-        struct stat info {};
-        if (::stat(path_.c_str(), &info) == 0) mode = info.st_mode & 07777;
-
-        const bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), content) &&
-                             ::fsync(fd.get()) == 0 && fd.Close();
-        if (!written) {
-            const int error = errno;
-            fd.Reset();
-            ::unlink(temp.c_str());
-            Fail("cannot write the temporary file", error);
-        }
-        if (::rename(temp.c_str(), path_.c_str()) != 0) {
-            const int error = errno;
-            ::unlink(temp.c_str());
-            Fail("cannot replace the hive", error);
-        }
-        SyncDirectory(path_.parent_path());
-    }
-
-    [[noreturn]] void Fail(const std::string& what, int error) const {
-        throw RegistryError(what + " for registry hive " + path_.string() + ": " +
-                            ErrnoText(error));
-    }
-
     void Report(const std::string& line) {
-        std::ostream& out = diagnostics_->out ? *diagnostics_->out : std::cerr;
+        std::ostream& out = context_->diagnostics ? *context_->diagnostics : std::cerr;
         out << "tessarine: " << line << '\n' << std::flush;
     }
 
@@ -323,33 +275,44 @@ class RegHiveStore::HiveFile {
         Report(line);
     }
 
+    void TellUser(const std::string& message) {
+        if (context_->tell_user) context_->tell_user(message);
+    }
+
     fs::path path_;
     mode_t new_file_mode_;
-    std::shared_ptr<Diagnostics> diagnostics_;
+    std::shared_ptr<StoreContext> context_;
+    std::optional<Cached> cache_;
     bool reported_ = false;
 };
 
 namespace {
 
 // An open key: where it is read from (first match wins) and where it is
-// written.
+// written, unless this user may only read it.
 class HiveKeyHandle : public RegistryKey {
   public:
     using HiveFile = RegHiveStore::HiveFile;
 
     HiveKeyHandle(std::string path, std::shared_ptr<HiveFile> target,
-                  std::shared_ptr<HiveFile> fallback)
-        : path_(std::move(path)), target_(std::move(target)), fallback_(std::move(fallback)) {}
+                  std::shared_ptr<HiveFile> fallback, bool writable)
+        : path_(std::move(path)),
+          target_(std::move(target)),
+          fallback_(std::move(fallback)),
+          writable_(writable) {}
 
     std::optional<RegistryValue> ReadValue(std::string_view name) override {
         RequireOpen();
-        if (auto value = Find(target_->Read(), name)) return value;
-        if (fallback_) return Find(fallback_->ReadTolerant(), name);
+        if (auto value = Find(*target_->Read(), name)) return value;
+        if (fallback_) return Find(*fallback_->ReadTolerant(), name);
         return std::nullopt;
     }
 
     void WriteValue(std::string_view name, const RegistryValue& value) override {
         RequireOpen();
+        if (!writable_) {
+            throw RegistryAccessDenied("the registry key " + path_ + " may not be written");
+        }
         if (!IsStorableName(name)) {
             throw RegistryError("a value name must be one line of UTF-8 text without NUL");
         }
@@ -374,6 +337,7 @@ class HiveKeyHandle : public RegistryKey {
     std::string path_;
     std::shared_ptr<HiveFile> target_;
     std::shared_ptr<HiveFile> fallback_;
+    bool writable_;
     bool closed_ = false;
 };
 
@@ -429,15 +393,34 @@ HiveLocations ResolveHiveLocations() {
     });
 }
 
+fs::path ResolveHivePath(const fs::path& hive) {
+    struct stat info {};
+    if (::lstat(hive.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return hive;
+    char* resolved = ::realpath(hive.c_str(), nullptr);
+    if (resolved == nullptr) {
+        throw RegistryError("registry hive " + hive.string() +
+                            " is a symbolic link that leads nowhere: " + ErrnoText(errno));
+    }
+    fs::path target(resolved);
+    std::free(resolved);
+    return target;
+}
+
 bool CanWriteHive(const fs::path& hive) {
     if (hive.empty()) return false;
-    const fs::path dir = hive.parent_path();
+    fs::path file;
+    try {
+        file = ResolveHivePath(hive);
+    } catch (const RegistryError&) {
+        return false;
+    }
+    const fs::path dir = file.parent_path();
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec)) return false;
     if (::access(dir.c_str(), W_OK | X_OK) != 0) return false;
     // A hive made read-only keeps its settings fixed, as a protected key would.
-    if (::access(hive.c_str(), F_OK) == 0 && ::access(hive.c_str(), W_OK) != 0) return false;
+    if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0) return false;
     return true;
 }
 
@@ -446,17 +429,17 @@ RegHiveStore::RegHiveStore() : RegHiveStore(ResolveHiveLocations()) {}
 RegHiveStore::RegHiveStore(HiveLocations locations, RegHiveStoreOptions options)
     : locations_(std::move(locations)), options_(std::move(options)) {
     if (!options_.can_write) options_.can_write = CanWriteHive;
-    auto diagnostics =
-        std::make_shared<Diagnostics>(Diagnostics{options_.diagnostics, options_.now});
+    auto context = std::make_shared<StoreContext>(StoreContext{
+        options_.diagnostics, options_.tell_user, options_.now, options_.lock_timeout});
     // The machine hive is for every user to read; the user's own are private.
     if (!locations_.machine.empty()) {
-        machine_ = std::make_shared<HiveFile>(locations_.machine, 0644, diagnostics);
+        machine_ = std::make_shared<HiveFile>(locations_.machine, 0644, context);
     }
     if (!locations_.user.empty()) {
-        user_ = std::make_shared<HiveFile>(locations_.user, 0600, diagnostics);
+        user_ = std::make_shared<HiveFile>(locations_.user, 0600, context);
     }
     if (!locations_.machine_overlay.empty()) {
-        overlay_ = std::make_shared<HiveFile>(locations_.machine_overlay, 0600, diagnostics);
+        overlay_ = std::make_shared<HiveFile>(locations_.machine_overlay, 0600, context);
     }
 }
 
@@ -477,16 +460,22 @@ std::unique_ptr<RegistryKey> RegHiveStore::CreateKey(RegistryRoot root, std::str
         target = overlay_;
         fallback = machine_;
     }
-    if (!target) return nullptr;
-
     try {
-        bool exists = target->Read().KeyExists(full);
-        if (!exists && fallback) exists = fallback->ReadTolerant().KeyExists(full);
+        if (!target) {
+            // Nothing this user may write: an existing key still reads.
+            const auto& readable = root == RegistryRoot::CurrentUser ? user_ : machine_;
+            if (readable && readable->Read()->KeyExists(full)) {
+                return std::make_unique<HiveKeyHandle>(std::move(full), readable, nullptr, false);
+            }
+            return nullptr;
+        }
+        bool exists = target->Read()->KeyExists(full);
+        if (!exists && fallback) exists = fallback->ReadTolerant()->KeyExists(full);
         if (!exists) target->Update([&](Hive& hive) { hive.FindOrAddKey(full); });
     } catch (const RegistryError&) {
         return nullptr;
     }
-    return std::make_unique<HiveKeyHandle>(std::move(full), target, fallback);
+    return std::make_unique<HiveKeyHandle>(std::move(full), target, fallback, true);
 }
 
 }  // namespace tessarine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -14,17 +15,24 @@ namespace tessarine {
 
 // The registry on Linux: one text hive file per root (see reg_file_format.h).
 //
-// Every change takes an exclusive flock on "<hive>.lock", re-reads the hive,
-// applies the change, writes a temporary file beside it, fsyncs it, renames
-// it over the hive and fsyncs the directory, so concurrent writers never
-// tear the file and the last writer wins per value. Reads take no lock: a
-// rename is atomic, so a reader sees the old file or the new one.
+// Every change takes the hive's lock (see HiveLock), waiting a bounded time,
+// re-reads the hive, applies the change, writes a temporary file beside it,
+// fsyncs it, renames it over the hive and fsyncs the directory, so concurrent
+// writers never tear the file and the last writer wins per value. Reads take
+// no lock: a rename is atomic, so a reader sees the old file or the new one.
+// A parsed hive is kept until the file changes (another inode, size or
+// modification time), so reading a value costs one fstat, not one parse.
+//
+// A hive that is a symbolic link is read and written at the file the link
+// leads to; the link stays. A hive that is not a regular file (a FIFO, a
+// device) is never opened for its contents: its keys cannot be opened.
 //
 // A hive that cannot be parsed (truncated, not in the format, bad encoding,
 // over 16 MiB) is never overwritten: it is renamed to
 // "<hive>.damaged-YYYYMMDD-HHMMSS" (a counter added rather than replacing an
-// earlier one), one line says so on the diagnostics stream, and a fresh hive
-// takes its place.
+// earlier one), one line says so on the diagnostics stream, the user is told
+// where it was kept, and a fresh hive takes its place. Where it cannot be
+// moved, it is ignored and the user told so once.
 
 struct HiveLocations {
     std::filesystem::path machine;  // HKEY_LOCAL_MACHINE
@@ -56,6 +64,11 @@ HiveLocations ResolveHiveLocations();
 // writable. Creates the directory as a side effect.
 bool CanWriteHive(const std::filesystem::path& hive);
 
+// The file a change to the hive at `hive` goes to: `hive` itself, or for a
+// symbolic link the file it leads to. Throws RegistryError for a link that
+// leads nowhere.
+std::filesystem::path ResolveHivePath(const std::filesystem::path& hive);
+
 struct RegHiveStoreOptions {
     // Decides, when a key is opened, whether a hive may be written; the
     // machine overlay is used when this says no for the machine hive.
@@ -63,8 +76,14 @@ struct RegHiveStoreOptions {
     std::function<bool(const std::filesystem::path& hive)> can_write;
     // Where damaged hives are reported; defaults to standard error.
     std::ostream* diagnostics = nullptr;
+    // Tells the user about a damaged hive in words fit for a message box:
+    // once per file set aside, or once per hive that had to be ignored.
+    // Empty: the diagnostics line is all.
+    std::function<void(const std::string& message)> tell_user;
     // The clock that names set-aside files; defaults to the system clock.
     std::function<std::time_t()> now;
+    // How long a change waits for another writer's lock before it fails.
+    std::chrono::milliseconds lock_timeout{2000};
 };
 
 class RegHiveStore : public Registry {
@@ -77,6 +96,9 @@ class RegHiveStore : public Registry {
     RegHiveStore(const RegHiveStore&) = delete;
     RegHiveStore& operator=(const RegHiveStore&) = delete;
 
+    // A key of a hive this user may not write (and that has no overlay)
+    // still opens when it exists: its values read, and writing them throws
+    // RegistryAccessDenied.
     std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, std::string_view path) override;
 
     const HiveLocations& locations() const { return locations_; }

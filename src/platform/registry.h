@@ -22,6 +22,13 @@ class RegistryError : public std::runtime_error {
     explicit RegistryError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A value that may be read but not written by this user, as a protected
+// key's is; the value stays as it was.
+class RegistryAccessDenied : public RegistryError {
+  public:
+    using RegistryError::RegistryError;
+};
+
 enum class RegistryRoot {
     LocalMachine,  // "HKEY_LOCAL_MACHINE": shared by every user of the machine
     CurrentUser,   // "HKEY_CURRENT_USER": this user's own
@@ -72,7 +79,8 @@ class RegistryKey {
     // when the store cannot be read.
     virtual std::optional<RegistryValue> ReadValue(std::string_view name) = 0;
     // Creates or replaces the value. Throws RegistryError when it cannot be
-    // stored; the previous contents are then unchanged.
+    // stored (RegistryAccessDenied when this user may only read the key);
+    // the previous contents are then unchanged.
     virtual void WriteValue(std::string_view name, const RegistryValue& value) = 0;
     virtual void Close() = 0;
 };
@@ -85,8 +93,8 @@ class Registry {
     // and doubled separators ignored, so "\Software\Tessarine" and
     // "Software\Tessarine" are one key) below `root` for reading and
     // writing, creating the key when it is missing. Returns null when the
-    // key can be neither opened nor created, e.g. because the store may not
-    // be written by this user.
+    // key can be neither opened nor created, e.g. because it is missing from
+    // a store this user may not write.
     virtual std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, std::string_view path) = 0;
 };
 

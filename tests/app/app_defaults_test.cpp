@@ -248,7 +248,7 @@ TEST_F(SettingsStoreTest, AChoiceSurvivesARestart) {
         << text;
 }
 
-TEST_F(SettingsStoreTest, AHandWrittenNumberIsRefusedAndAnUnwritableMachineIsSilent) {
+TEST_F(SettingsStoreTest, AHandWrittenNumberIsRefusedEvenWhereTheMachineIsReadOnly) {
     {
         std::ofstream out(dir_ / "HKEY_LOCAL_MACHINE.reg");
         out << "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessarine]\n"
@@ -262,7 +262,9 @@ TEST_F(SettingsStoreTest, AHandWrittenNumberIsRefusedAndAnUnwritableMachineIsSil
     RegHiveStoreOptions readOnly;
     readOnly.can_write = [](const fs::path&) { return false; };
     RegHiveStore locked(Locations(), readOnly);
-    EXPECT_NO_THROW(ReadSettings(locked, rec));
+    EXPECT_EQ(MessageOf([&] { ReadSettings(locked, rec); }),
+              "Invalid data type for 'AppDefaultsRec'");
+    // Writing there stays silent and changes nothing.
     EXPECT_NO_THROW(WriteSettings(locked, AppDefaultsRec{1, 0, 0, 0, 0}));
     RegHiveStore again(Locations());
     EXPECT_EQ(MessageOf([&] { ReadSettings(again, rec); }),

@@ -245,6 +245,22 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"TooLarge", kHeader + std::string(kMaxHiveFileSize, ';')}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// Whatever a first rewrite makes of a file, later rewrites keep it byte for byte.
+class RegFileFormatRewriteTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RegFileFormatRewriteTest, IsStableFromTheFirstRewriteOn) {
+    const std::string once = SerializeHive(ParseHive(GetParam()));
+    const std::string twice = SerializeHive(ParseHive(once));
+    EXPECT_EQ(twice, once);
+    EXPECT_EQ(SerializeHive(ParseHive(twice)), once);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RegFileFormatRewriteTest,
+                         ::testing::Values(kHeader + "; runs of CRs\r\r\r\n\"a\"=dword:1\r\r\n",
+                                           kHeader + "\"a\"=hex:01,\\\r\r\n  02\r\n; end\r\r",
+                                           kHeader + "; mid\rline\n[HKEY_CURRENT_USER\\k]\n",
+                                           kHeader + ";\r \n"));
+
 TEST(RegFileFormatTest, AcceptsHeaderOnlyAndUtf8ByteOrderMark) {
     EXPECT_TRUE(ParseHive("Windows Registry Editor Version 5.00\n").keys.empty());
     const Hive hive = ParseHive(

@@ -1,10 +1,13 @@
 #include "platform/reg_hive_store.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +42,10 @@ std::vector<fs::path> FilesStartingWith(const fs::path& dir, const std::string& 
 }
 
 const std::string kSettingsKey = "\\Software\\Tessarine";
+const std::string kFullSettingsKey = "HKEY_LOCAL_MACHINE\\Software\\Tessarine";
+const std::string kLinkedHive =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Tessarine]\n"
+    "\"Old\"=dword:00000001\n";
 
 class RegHiveStoreTest : public ::testing::Test {
   protected:
@@ -471,6 +478,89 @@ TEST_F(RegHiveStoreTest, TwoProcessesWritingInALoopNeverTearTheFileNorLoseAWrite
     EXPECT_EQ(lost, 0);
     EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.damaged-").empty());
     EXPECT_TRUE(FilesStartingWith(dir_, "HKEY_LOCAL_MACHINE.reg.tmp").empty());
+}
+
+// Hostile surroundings: what stands at the hive's and the lock's place.
+class RegHiveStoreHostileTest : public RegHiveStoreTest {
+  protected:
+    fs::path LockFile() const { return MachineHive().string() + ".lock"; }
+    RegHiveStoreOptions QuickToGiveUp() {
+        RegHiveStoreOptions options = Quiet();
+        options.lock_timeout = std::chrono::milliseconds(100);
+        return options;
+    }
+};
+
+TEST_F(RegHiveStoreHostileTest, AHeldLockDelaysWritersBoundedlyAndReadersNotAtAll) {
+    RegHiveStore store(Locations(), QuickToGiveUp());
+    auto key = Open(store);
+    key->WriteValue("x", RegistryValue::MakeNumber32(1));
+    EXPECT_EQ(fs::status(LockFile()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    const int holder = ::open(LockFile().c_str(), O_RDONLY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(key->WriteValue("x", RegistryValue::MakeNumber32(2)), RegistryError);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(key->ReadValue("x")->AsNumber32(), 1u);
+    ::close(holder);
+}
+
+TEST_F(RegHiveStoreHostileTest, APlantedLockLinkIsNotFollowed) {
+    fs::create_symlink(dir_ / "elsewhere", LockFile());
+    RegHiveStore store(Locations(), QuickToGiveUp());
+    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, kSettingsKey), nullptr);
+    EXPECT_FALSE(fs::exists(dir_ / "elsewhere"));
+    EXPECT_FALSE(fs::exists(MachineHive()));
+}
+
+TEST_F(RegHiveStoreHostileTest, AFifoForAHiveNeitherBlocksNorOpens) {
+    ASSERT_EQ(::mkfifo(MachineHive().c_str(), 0600), 0);
+    RegHiveStore store(Locations(), QuickToGiveUp());
+    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, kSettingsKey), nullptr);
+    EXPECT_TRUE(fs::is_fifo(MachineHive()));
+}
+
+TEST_F(RegHiveStoreHostileTest, ALinkedHiveIsReadAndWrittenThroughAndStaysALink) {
+    const fs::path target = dir_ / "real" / "machine.reg";
+    WriteBytes(target, kLinkedHive);
+    fs::create_symlink(target, MachineHive());
+    RegHiveStore store(Locations(), QuickToGiveUp());
+    auto key = Open(store);
+    EXPECT_EQ(key->ReadValue("Old")->AsNumber32(), 1u);
+    key->WriteValue("New", RegistryValue::MakeNumber32(2));
+
+    EXPECT_TRUE(fs::is_symlink(MachineHive()));
+    EXPECT_EQ(ParseHive(ReadBytes(target)).FindKey(kFullSettingsKey)->values.size(), 2u);
+    EXPECT_TRUE(fs::exists(target.string() + ".lock"));
+    EXPECT_FALSE(fs::exists(LockFile()));
+}
+
+TEST_F(RegHiveStoreHostileTest, AHiveTheUserMayNotWriteStillReads) {
+    WriteBytes(MachineHive(), kLinkedHive);
+    RegHiveStoreOptions options = QuickToGiveUp();
+    options.can_write = [](const fs::path&) { return false; };
+    RegHiveStore store(Locations(), options);
+
+    auto key = Open(store);
+    EXPECT_EQ(key->ReadValue("Old")->AsNumber32(), 1u);
+    EXPECT_THROW(key->WriteValue("Old", RegistryValue::MakeNumber32(2)), RegistryAccessDenied);
+    EXPECT_EQ(ReadBytes(MachineHive()), kLinkedHive);
+    // A key that is not there cannot be created.
+    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, "Software\\Other"), nullptr);
+}
+
+// Another program's write is seen, although the parsed hive is kept.
+TEST_F(RegHiveStoreHostileTest, AChangeByAnotherStoreIsSeenByAReaderThatCachedTheHive) {
+    RegHiveStore reader(Locations(), Quiet());
+    RegHiveStore writer(Locations(), Quiet());
+    auto mine = Open(reader);
+    auto theirs = Open(writer);
+    for (std::uint32_t n = 1; n <= 3; ++n) {
+        theirs->WriteValue("x", RegistryValue::MakeNumber32(n));
+        EXPECT_EQ(mine->ReadValue("x")->AsNumber32(), n);
+    }
 }
 
 }  // namespace

@@ -43,8 +43,9 @@ constexpr const char* kUsage =
     "  --days     second number in Month View cells: day of year (doy), chronological\n"
     "             Julian Day Number (jdn) or none; default doy\n"
     "  --paper    sheet size; default the paper size of the system's locale\n"
-    "  --output   the PDF file to write; an existing file is replaced only by a\n"
-    "             complete new one\n"
+    "  --output   the PDF file to write, or - for standard output; an existing file\n"
+    "             is replaced only by a complete new one; a FIFO or device is written\n"
+    "             to, never replaced\n"
     "\n"
     "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
 

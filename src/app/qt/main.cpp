@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/qt/main_form.h"
 #include "dialogs/donation_reminder.h"
@@ -32,6 +34,11 @@ QIcon ApplicationIcon() {
                                             QSize(size, size), 1.0));
     }
     return icon;
+}
+
+void ShowNotices(std::vector<std::string>& notices) {
+    for (const std::string& notice : notices) tessarine::ShowErrorMessageBox(nullptr, notice);
+    notices.clear();
 }
 
 // The reminder's state is stored once, after the main window is gone. A
@@ -68,7 +75,13 @@ int main(int argc, char* argv[]) {
     tessarine::SetUpIconTheme();
     tessarine::QuitOnTerminationSignals();
 
-    tessarine::RegHiveStore registry;
+    // What the store has to tell the user waits for a window to show it.
+    std::vector<std::string> storeNotices;
+    tessarine::RegHiveStoreOptions storeOptions;
+    storeOptions.tell_user = [&storeNotices](const std::string& message) {
+        storeNotices.push_back(message);
+    };
+    tessarine::RegHiveStore registry(tessarine::ResolveHiveLocations(), std::move(storeOptions));
     tessarine::DonationReminder donation;
     donation.LoadDonationState(registry, QCoreApplication::applicationFilePath().toStdString(),
                                tessarine::TodayDate());
@@ -78,10 +91,12 @@ int main(int argc, char* argv[]) {
         tessarine::MainFormServices services;
         services.registry = &registry;
         services.donation = &donation;
+        services.storeNotices = &storeNotices;
         tessarine::TjulCalMainForm mainForm(std::move(services));
         mainForm.show();
         status = QApplication::exec();
     }
     SaveDonationState(donation, registry);
+    ShowNotices(storeNotices);
     return status;
 }

@@ -112,10 +112,11 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     }
     shell_ = services.shell;
     if (services.registry == nullptr) {
-        ownRegistry_ = std::make_unique<RegHiveStore>();
+        ownRegistry_ = OpenHiveStore();
         services.registry = ownRegistry_.get();
     }
     registry_ = services.registry;
+    if (services.storeNotices != nullptr) storeNotices_ = services.storeNotices;
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/app_defaults.h"
 #include "app/color_sets.h"
@@ -56,6 +57,10 @@ struct MainFormServices {
     // The donation reminder, loaded before the window exists and saved after
     // it is gone; null: one of the window's own with nothing stored.
     DonationReminder* donation = nullptr;
+    // Where the given registry leaves what it has to tell the user (a
+    // damaged file set aside); the window shows them after each read or
+    // write. Null: the window's own, for the store it opens itself.
+    std::vector<std::string>* storeNotices = nullptr;
 };
 
 // The standard error message box: the application title over the message.
@@ -100,6 +105,11 @@ class TjulCalMainForm : public QMainWindow {
     // Stores the whole record; throws RegistryError when the value cannot
     // be written. An unopenable key is silently skipped.
     void WriteSettings();
+    // The hive store the window opens when it is given no registry; what
+    // that store has to tell the user waits in storeNotices_.
+    std::unique_ptr<Registry> OpenHiveStore();
+    // Shows, once each, what the store has told since the last time.
+    void ShowStoreNotices();
     // Reads the record and applies display mode, check marks and colour set.
     // A refused value is shown and leaves Standard Colors and day of year.
     void RestoreSettings();
@@ -237,6 +247,8 @@ class TjulCalMainForm : public QMainWindow {
     std::unique_ptr<Shell> ownShell_;
     Registry* registry_ = nullptr;
     std::unique_ptr<Registry> ownRegistry_;
+    std::vector<std::string> ownStoreNotices_;
+    std::vector<std::string>* storeNotices_ = &ownStoreNotices_;
     ErrorDisplay showError_;
     AlertSound* alertSound_ = nullptr;
     DialogRunner* dialogRunner_ = nullptr;

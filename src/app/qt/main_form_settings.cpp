@@ -3,18 +3,48 @@
 
 #include <QAction>
 #include <exception>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "platform/reg_hive_store.h"
 
 namespace tessarine {
 
+std::unique_ptr<Registry> TjulCalMainForm::OpenHiveStore() {
+    RegHiveStoreOptions options;
+    // A message box inside a store call would run an event loop in the
+    // middle of a read; the notices wait for the call to finish.
+    options.tell_user = [this](const std::string& message) { ownStoreNotices_.push_back(message); };
+    return std::make_unique<RegHiveStore>(ResolveHiveLocations(), std::move(options));
+}
+
+void TjulCalMainForm::ShowStoreNotices() {
+    std::vector<std::string> notices;
+    notices.swap(*storeNotices_);
+    for (const std::string& notice : notices) ShowError(notice);
+}
+
 void TjulCalMainForm::ReadSettings() {
-    tessarine::ReadSettings(*registry_, appDefaults_);
+    try {
+        tessarine::ReadSettings(*registry_, appDefaults_);
+    } catch (...) {
+        ShowStoreNotices();
+        throw;
+    }
+    ShowStoreNotices();
 }
 
 void TjulCalMainForm::WriteSettings() {
-    tessarine::WriteSettings(*registry_, appDefaults_);
+    try {
+        tessarine::WriteSettings(*registry_, appDefaults_);
+    } catch (...) {
+        ShowStoreNotices();
+        throw;
+    }
+    ShowStoreNotices();
 }
 
 void TjulCalMainForm::RestoreSettings() {

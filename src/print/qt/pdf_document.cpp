@@ -1,7 +1,9 @@
 #include "print/qt/pdf_document.h"
 
 #include <QPageLayout>
+#include <string_view>
 
+#include "platform/output_file.h"
 #include "print/qt/qt_canvas_device.h"
 
 namespace tessarine {
@@ -70,12 +72,9 @@ class PdfPageDevice : public QtCanvasDevice {
 };
 
 PdfDocument::PdfDocument(const QString& path, const QPageSize& pageSize)
-    : path_(path), pageSize_(pageSize), file_(path) {
-    if (!file_.open(QIODevice::WriteOnly)) {
-        throw PrintError(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, file_.errorString()).toStdString());
-    }
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+    : path_(path), pageSize_(pageSize) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(&buffer_);
     writer_->setResolution(kResolution);
     writer_->setCreator(QStringLiteral("Tessarine"));
     writer_->setTitle(QStringLiteral("Tessarine calendar pages"));
@@ -86,7 +85,6 @@ PdfDocument::~PdfDocument() {
     if (painter_.isActive()) {
         painter_.end();
     }
-    file_.cancelWriting();
 }
 
 PrintDeviceFactory PdfDocument::Factory() {
@@ -117,10 +115,13 @@ void PdfDocument::Commit() {
             QStringLiteral("Cannot finish the PDF file \"%1\".").arg(path_).toStdString());
     }
     writer_.reset();
-    if (!file_.commit()) {
-        throw PrintError(QStringLiteral("Cannot write \"%1\": %2")
-                             .arg(path_, file_.errorString())
-                             .toStdString());
+    const QByteArray& content = buffer_.data();
+    try {
+        WriteOutputFile(
+            path_.toStdString(),
+            std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    } catch (const OutputFileError& error) {
+        throw PrintError(error.what());
     }
 }
 

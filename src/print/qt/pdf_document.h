@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
@@ -12,9 +12,10 @@
 namespace tessarine {
 
 // One PDF file that collects the print documents of a job: each document
-// becomes the next page, in its own orientation. The file is written beside
-// its final name and takes that name only in Commit, so an existing file is
-// replaced only by a complete PDF.
+// becomes the next page, in its own orientation. The PDF is drawn in memory
+// and written out only in Commit (see WriteOutputFile: "-" is standard
+// output, an existing file is replaced only by a complete PDF, a FIFO or
+// device is written, never replaced).
 class PdfDocument {
   public:
     static constexpr int kResolution = 600;
@@ -39,7 +40,7 @@ class PdfDocument {
 
     QString path_;
     QPageSize pageSize_;
-    QSaveFile file_;
+    QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
     int pages_ = 0;

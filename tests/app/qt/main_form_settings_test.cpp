@@ -2,6 +2,7 @@
 // and their record in the machine hive across runs of the window.
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -365,6 +366,22 @@ class MainFormSettingsTest : public QObject {
         QCOMPARE(run.errors.messages.size(), std::size_t{1});
         QCOMPARE(StoredValue()->type, RegistryValueType::Binary);
         QCOMPARE(StoredValue()->data, Bytes({2, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
+    void aDamagedHiveSetAsideIsShownOnceNamingWhereItIsKept() {
+        QFile hive(dir_->filePath(QStringLiteral("HKEY_LOCAL_MACHINE.reg")));
+        QVERIFY(hive.open(QIODevice::WriteOnly));
+        hive.write("not a hive\n");
+        hive.close();
+
+        Run run;
+        run.form->findChild<QAction*>(QStringLiteral("UseBusinessColorset1"))->trigger();
+        QCOMPARE(run.errors.messages.size(), std::size_t{1});
+        const QStringList kept =
+            QDir(dir_->path()).entryList({QStringLiteral("HKEY_LOCAL_MACHINE.reg.damaged-*")});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY2(run.errors.messages[0].find(kept[0].toStdString()) != std::string::npos,
+                 run.errors.messages[0].c_str());
     }
 
     void unwritableSettingsDirectoryKeepsTheChoiceForTheRunSilently() {

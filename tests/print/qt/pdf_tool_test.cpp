@@ -369,6 +369,14 @@ class PdfToolTest : public QObject {
         QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     }
 
+    void aDashWritesThePdfToStandardOutput() {
+        QTemporaryDir dir;
+        const ToolRun run = RunTool({"--date", "2030-06-01", "--output", "-"}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith(QStringLiteral("%PDF-")));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+
     void informationOptionsStandAlone() {
         const ToolRun list = RunTool({"--list-formats"});
         QCOMPARE(list.exitCode, 0);

@@ -30,9 +30,11 @@ QLabel* MakeTableLabel(QWidget* parent, const char* name, int left, int top) {
     return label;
 }
 
-void Paint(QWidget& widget, QPalette::ColorRole role, Color color) {
+// The background, and text that reads on it whatever the theme.
+void Paint(QWidget& widget, Color color) {
     QPalette palette = widget.palette();
-    palette.setColor(role, ToQColor(color));
+    palette.setColor(QPalette::Window, ToQColor(color));
+    UseReadableText(palette, color);
     widget.setPalette(palette);
 }
 
@@ -95,10 +97,10 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
     const DateDifferenceTable table = ComputeDateDifferences(markedDate1, markedDate2, markedDate3);
 
     setAutoFillBackground(true);
-    Paint(*this, QPalette::Window, activeColors[table.backgroundSlot]);
+    Paint(*this, activeColors[table.backgroundSlot]);
 
     const auto show = [&activeColors](QLabel& label, const DateDiffLabel& content) {
-        Paint(label, QPalette::Window, activeColors[content.colorSlot]);
+        Paint(label, activeColors[content.colorSlot]);
         label.setText(QString::fromStdString(content.text));
     };
     const std::array<QLabel*, 3> columnHeaders{c1, c2, c3};

@@ -1,6 +1,7 @@
 #include "calendar/qt/julian_calendar_widget.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -65,6 +66,9 @@ QSize JulianCalendarWidget::sizeHint() const {
 
 void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // The grid is laid out left to right in every language, and a right-to-
+    // left run would turn the day label "2026 342" into "342 2026".
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setFont(font());
     QPainterCanvas canvas(painter, palette(), keptTexts_.get());
     calendar_.Paint(canvas);
@@ -72,6 +76,13 @@ void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
 
 void JulianCalendarWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
+    if (event->key() == Qt::Key_F10 && (mods & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        // The desktop's other menu key, for keyboards without a Menu key.
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos(), mods);
+        contextMenuEvent(&request);
+        event->setAccepted(request.isAccepted());
+        return;
+    }
     KeyModifiers modifiers;
     modifiers.shift = mods.testFlag(Qt::ShiftModifier);
     modifiers.ctrl = mods.testFlag(Qt::ControlModifier);

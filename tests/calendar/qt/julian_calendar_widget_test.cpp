@@ -134,6 +134,28 @@ class JulianCalendarWidgetTest : public QObject {
         QVERIFY(!event.isAccepted());
     }
 
+    void shiftF10OpensTheMenuAtTheCurrentDay() {
+        QMenu menu;
+        menu.addAction("Go to Date...");
+        host->grid->setPopupMenu(&menu);
+        QTest::keyClick(host->grid, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu.isVisible());
+        // March 15th 2025: the Saturday of the third week row.
+        QCOMPARE(menu.pos(), host->grid->mapToGlobal(CentreOf(*host->grid, 6, 3)));
+        menu.hide();
+        QCOMPARE(host->keys, (QList<int>{Qt::Key_Shift}));
+    }
+
+    void rightToLeftLayoutKeepsTheTextsInOrder() {
+        calendar().SetColors(kGreenAndYellow);
+        const QImage leftToRight = host->grid->grab().toImage();
+        // As in an Arabic or Hebrew session.
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        const QImage rightToLeft = host->grid->grab().toImage();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(rightToLeft, leftToRight);
+    }
+
     void doubleClickIsSignalled() {
         QSignalSpy spy(host->grid, &JulianCalendarWidget::doubleClicked);
         int events = 0;

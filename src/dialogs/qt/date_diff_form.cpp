@@ -108,7 +108,16 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
     for (std::size_t i = 0; i < 3; ++i) {
         show(*columnHeaders[i], table.columnHeaders[i]);
         show(*rowHeaders[i], table.rowHeaders[i]);
-        for (std::size_t j = 0; j < 3; ++j) show(*cells_[i][j], table.cells[i][j]);
+        for (std::size_t j = 0; j < 3; ++j) {
+            show(*cells_[i][j], table.cells[i][j]);
+            // A bare number means nothing read out of its grid: name the two
+            // dates it lies between.
+            cells_[i][j]->setAccessibleName(
+                QStringLiteral("%1 minus %2: %3 days")
+                    .arg(QString::fromStdString(table.rowHeaders[i].text),
+                         QString::fromStdString(table.columnHeaders[j].text),
+                         QString::fromStdString(table.cells[i][j].text)));
+        }
     }
 }
 

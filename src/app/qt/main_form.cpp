@@ -439,6 +439,8 @@ void TjulCalMainForm::UpdateDateCaption() {
     }
     const std::string caption =
         FormatDateSerial("mmmm yyyy", calendar1_->calendar().SelectedDate(), localeNames_);
+    // The month is the grid's name for screen readers too.
+    calendar1_->setAccessibleName(QString::fromStdString(caption));
     lblDateCaption->setText(QString::fromStdString(caption));
 }
 

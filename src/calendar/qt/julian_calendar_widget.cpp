@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "calendar/qt/grid_accessible.h"
 #include "calendar/qt/qpainter_canvas.h"
 #include "calendar/qt/shaped_texts.h"
 
@@ -44,6 +45,7 @@ GridKey ToGridKey(int key) {
 JulianCalendarWidget::JulianCalendarWidget(QWidget* parent)
     : QWidget(parent), keptTexts_(std::make_unique<ShapedTexts>()) {
     setFocusPolicy(Qt::StrongFocus);
+    GridAccessible::Install();
     // Every pixel is painted by the grid itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     calendar_.OnRepaintRequest = [this] { update(); };
@@ -87,6 +89,7 @@ void JulianCalendarWidget::keyPressEvent(QKeyEvent* event) {
     modifiers.shift = mods.testFlag(Qt::ShiftModifier);
     modifiers.ctrl = mods.testFlag(Qt::ControlModifier);
     if (calendar_.KeyDown(ToGridKey(event->key()), modifiers)) {
+        GridAccessible::NotifyCurrentCell(this);
         event->accept();
     } else {
         // Left for the parent (the window's own keys).
@@ -103,6 +106,7 @@ void JulianCalendarWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = event->position().toPoint();
     calendar_.MouseDown(MouseButton::Left, Point{at.x(), at.y()});
+    GridAccessible::NotifyCurrentCell(this);
     event->accept();
 }
 
@@ -138,6 +142,7 @@ void JulianCalendarWidget::resizeEvent(QResizeEvent* event) {
 void JulianCalendarWidget::focusInEvent(QFocusEvent* event) {
     calendar_.SetFocused(true);
     QWidget::focusInEvent(event);
+    GridAccessible::NotifyCurrentCell(this);
 }
 
 void JulianCalendarWidget::focusOutEvent(QFocusEvent* event) {

@@ -1,5 +1,6 @@
 #include "calendar/qt/julian_calendar_widget.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -154,6 +155,28 @@ class JulianCalendarWidgetTest : public QObject {
         const QImage rightToLeft = host->grid->grab().toImage();
         QApplication::setLayoutDirection(Qt::LeftToRight);
         QCOMPARE(rightToLeft, leftToRight);
+    }
+
+    void screenReadersSeeATableOfNamedDays() {
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(host->grid);
+        QCOMPARE(grid->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount() * table->columnCount(), grid->childCount());
+        const auto longDate = [](int day) {
+            return QLocale().toString(QDate(2025, 3, day), QLocale::LongFormat);
+        };
+        // March 15th 2025: the Saturday of the third week row.
+        QAccessibleInterface* current = grid->focusChild();
+        QCOMPARE(current, table->cellAt(3, 6));
+        QCOMPARE(current->text(QAccessible::Name), longDate(15));
+        QVERIFY(current->state().focused && current->state().selected);
+        QCOMPARE(table->cellAt(0, 6)->role(), QAccessible::ColumnHeader);
+        QVERIFY(table->cellAt(1, 0)->text(QAccessible::Name).isEmpty());  // before the 1st
+
+        QTest::keyClick(host->grid, Qt::Key_Right);
+        QCOMPARE(grid->focusChild()->text(QAccessible::Name), longDate(16));
+        QVERIFY(!current->state().selected);
     }
 
     void doubleClickIsSignalled() {

@@ -105,7 +105,7 @@ void FormDialog::CentreOnScreen(const QWidget* owner) {
 }
 
 bool FormDialog::event(QEvent* event) {
-    const bool handled = QDialog::event(event);
+    // Before the base handles the event: a deferred delete ends the dialog.
     if (!framed_ && isVisible() &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         const QSize frame = frameGeometry().size() - geometry().size();
@@ -114,7 +114,7 @@ bool FormDialog::event(QEvent* event) {
             if (frame != guessedFrame_) Recentre();
         }
     }
-    return handled;
+    return QDialog::event(event);
 }
 
 void FormDialog::Recentre() {

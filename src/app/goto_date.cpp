@@ -80,8 +80,11 @@ std::optional<DateSerial> ParseEnteredDate(std::string_view text) noexcept {
 }
 
 std::string GotoDateCaption(int markNumber, DateSerial mark, const LocaleNames& names) {
-    return "Go to Date " + std::to_string(markNumber) + " - " +
-           FormatDateSerial("yyyy-mmm-dd", mark, names);
+    // The date is isolated (FSI ... PDI) so that a right-to-left menu keeps
+    // it in one piece: unisolated, its digits and a right-to-left month name
+    // reorder into another date.
+    return "Go to Date " + std::to_string(markNumber) + " - \u2068" +
+           FormatDateSerial("yyyy-mmm-dd", mark, names) + "\u2069";
 }
 
 }  // namespace tessarine

@@ -26,7 +26,8 @@ std::optional<std::int32_t> ParseStandardInteger(std::string_view text) noexcept
 // must lie in 1582..3000 and the fields must name a real day.
 std::optional<DateSerial> ParseEnteredDate(std::string_view text) noexcept;
 
-// "Go to Date N - " followed by the mark as "yyyy-mmm-dd"; markNumber is 1..3.
+// "Go to Date N - " followed by the mark as "yyyy-mmm-dd" between the
+// directional isolates U+2068 and U+2069; markNumber is 1..3.
 std::string GotoDateCaption(int markNumber, DateSerial mark,
                             const LocaleNames& names = EnglishLocaleNames());
 

@@ -1,5 +1,6 @@
 // The cell drawing of the month grid.
 
+#include "calendar/contrast.h"
 #include "calendar/julian_calendar.h"
 
 namespace tessarine {
@@ -39,8 +40,14 @@ void TJulianCalendar::Paint(Canvas& canvas) {
             state.focused = state.selected && focused_;
 
             // The per-cell preparation: font colour, brush and a plain fill.
-            canvas.SetTextColor(canvas.SysColor(state.selected ? SystemColor::HighlightText
-                                                               : SystemColor::WindowText));
+            // The text lies on the set's colours, not the system's, so the
+            // system colour stays only where it reads on them.
+            const Color textBackground = colors_[state.fixed      ? ColorSet::HeaderFaceColor
+                                                 : state.selected ? ColorSet::SelectedDayColor
+                                                                  : ColorSet::DayColor];
+            canvas.SetTextColor(ReadableTextColor(
+                textBackground, canvas.SysColor(state.selected ? SystemColor::HighlightText
+                                                               : SystemColor::WindowText)));
             if (state.selected) {
                 canvas.SetBrushColor(canvas.SysColor(SystemColor::Highlight));
             } else if (state.fixed) {

@@ -277,15 +277,15 @@ TEST(EnteredDatePropertyTest, AgreesWithAnIndependentReadingOnGeneratedTexts) {
 // --- Captions and marks ----------------------------------------------------
 
 TEST(GotoDateCaptionTest, NamesTheMarkAndItsDateWithTheLocaleShortMonth) {
-    EXPECT_EQ(GotoDateCaption(2, Date(2024, 2, 9)), "Go to Date 2 - 2024-Feb-09");
-    EXPECT_EQ(GotoDateCaption(1, Date(1582, 1, 1)), "Go to Date 1 - 1582-Jan-01");
+    EXPECT_EQ(GotoDateCaption(2, Date(2024, 2, 9)), "Go to Date 2 - \u20682024-Feb-09\u2069");
+    EXPECT_EQ(GotoDateCaption(1, Date(1582, 1, 1)), "Go to Date 1 - \u20681582-Jan-01\u2069");
     LocaleNames french;
     french.shortMonthNames[11] =
         "d\xC3\xA9"
         "c.";
     EXPECT_EQ(GotoDateCaption(3, Date(3000, 12, 31), french),
-              "Go to Date 3 - 3000-d\xC3\xA9"
-              "c.-31");
+              "Go to Date 3 - \u20683000-d\xC3\xA9"
+              "c.-31\u2069");
 }
 
 TEST(MarkedDatesTest, StartTogetherAndChangeOneAtATime) {

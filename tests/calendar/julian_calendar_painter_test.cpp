@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/contrast.h"
 #include "calendar/julian_calendar.h"
 #include "support/recording_canvas.h"
 
@@ -225,6 +226,27 @@ TEST_F(GridPaintTest, EveryCellIsPreparedInRowOrder) {
             EXPECT_EQ(first.brush, brush) << col << "," << row;
             EXPECT_EQ(first.textColor, current ? kHighlightText : kWindowText) << col << "," << row;
         }
+    }
+}
+
+TEST_F(GridPaintTest, DarkThemeTextStaysReadableOnEverySet) {
+    // A dark theme: near-white window text, and a highlight text as dark as
+    // the highlight it was meant for.
+    canvas.SetSysColor(SystemColor::WindowText, 0xF0F0F0);
+    canvas.SetSysColor(SystemColor::HighlightText, 0x202020);
+    for (const ColorSet& set : {kStandard, kGreenAndYellow, kSilverAndTeal}) {
+        grid.SetColors(set);
+        Paint();
+        int texts = 0;
+        for (const CanvasCall& c : canvas.DrawingCalls()) {
+            if (c.kind != Kind::TextRect || c.text.empty()) continue;
+            const Color under =
+                c.background == TextBackground::Opaque ? c.brush : set[ColorSet::HeaderFaceColor];
+            EXPECT_GE(ContrastRatio(c.textColor, under), kReadableContrast)
+                << c.text << " on " << Hex(under);
+            ++texts;
+        }
+        EXPECT_EQ(texts, 7 + 2 * 28);  // the weekdays, and each day of February twice
     }
 }
 

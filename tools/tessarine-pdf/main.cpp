@@ -19,6 +19,7 @@
 #include "calendar/date_serial.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/system_locale_names.h"
+#include "print/paper_size.h"
 #include "print/print_job.h"
 #include "print/qt/pdf_document.h"
 
@@ -48,8 +49,6 @@ constexpr const char* kUsage =
     "             to, never replaced\n"
     "\n"
     "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
-
-enum class Paper { Letter, A4 };
 
 struct Options {
     int format = 0;
@@ -196,17 +195,19 @@ Options ParseOptions(const std::vector<std::string>& args) {
 }
 
 // The paper of the user's locale: the C library knows it per country
-// (LC_PAPER); otherwise US measurement means Letter.
+// (LC_PAPER); otherwise US measurement means Letter. glibc's _NL_PAPER_*
+// items are enumerators, not macros, so only the library can be tested for.
 Paper LocalePaper() {
-    std::setlocale(LC_PAPER, "");
-#ifdef _NL_PAPER_HEIGHT
-    const auto height =
-        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
-    if (height == 279U) {
-        return Paper::Letter;
-    }
-    if (height == 297U) {
-        return Paper::A4;
+#ifdef __GLIBC__
+    if (std::setlocale(LC_PAPER, "") != nullptr) {
+        // These items return the number itself in place of a string pointer.
+        const auto millimetres = [](nl_item item) {
+            return static_cast<int>(reinterpret_cast<std::uintptr_t>(nl_langinfo(item)));
+        };
+        if (const std::optional<Paper> paper =
+                PaperOfSize(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT))) {
+            return *paper;
+        }
     }
 #endif
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter

@@ -63,10 +63,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return EXIT_FAILURE;
     }
-    // Every size in the windows is a pixel count meant as it stands.
-    if (!IsSet("QT_ENABLE_HIGHDPI_SCALING") && !IsSet("QT_SCALE_FACTOR")) {
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    }
+    // Every size in the windows is in logical pixels, which Qt scales to the
+    // screen: left unscaled, a 192-dpi desktop showed the window at half size
+    // under a menu bar of full size.
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <initializer_list>
 
 #include "app/color_sets.h"
 #include "app/qt/date_commands.h"
@@ -316,7 +317,15 @@ void TjulCalMainForm::ApplyColorSet(int Index) {
     }
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, ToQColor(activeColors_[ColorSet::BackgroundColor]));
+    UseReadableText(palette, activeColors_[ColorSet::BackgroundColor]);
     client_->setPalette(palette);
+    // The caption and the top buttons lie on the title band.
+    for (QWidget* onBand :
+         std::initializer_list<QWidget*>{lblDateCaption, btnPrint, btnOrder, btnHelp, btnExit}) {
+        QPalette bandPalette = onBand->palette();
+        UseReadableText(bandPalette, activeColors_[ColorSet::TitleBandColor]);
+        onBand->setPalette(bandPalette);
+    }
     // At once, title band included, so the new set never shows half-drawn.
     if (client_->isVisible()) {
         client_->repaint();
@@ -430,6 +439,8 @@ void TjulCalMainForm::UpdateDateCaption() {
     }
     const std::string caption =
         FormatDateSerial("mmmm yyyy", calendar1_->calendar().SelectedDate(), localeNames_);
+    // The month is the grid's name for screen readers too.
+    calendar1_->setAccessibleName(QString::fromStdString(caption));
     lblDateCaption->setText(QString::fromStdString(caption));
 }
 

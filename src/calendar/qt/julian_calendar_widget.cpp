@@ -1,6 +1,7 @@
 #include "calendar/qt/julian_calendar_widget.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "calendar/qt/grid_accessible.h"
 #include "calendar/qt/qpainter_canvas.h"
 #include "calendar/qt/shaped_texts.h"
 
@@ -43,6 +45,7 @@ GridKey ToGridKey(int key) {
 JulianCalendarWidget::JulianCalendarWidget(QWidget* parent)
     : QWidget(parent), keptTexts_(std::make_unique<ShapedTexts>()) {
     setFocusPolicy(Qt::StrongFocus);
+    GridAccessible::Install();
     // Every pixel is painted by the grid itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     calendar_.OnRepaintRequest = [this] { update(); };
@@ -65,6 +68,9 @@ QSize JulianCalendarWidget::sizeHint() const {
 
 void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // The grid is laid out left to right in every language, and a right-to-
+    // left run would turn the day label "2026 342" into "342 2026".
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setFont(font());
     QPainterCanvas canvas(painter, palette(), keptTexts_.get());
     calendar_.Paint(canvas);
@@ -72,10 +78,18 @@ void JulianCalendarWidget::paintEvent(QPaintEvent* /*event*/) {
 
 void JulianCalendarWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
+    if (event->key() == Qt::Key_F10 && (mods & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        // The desktop's other menu key, for keyboards without a Menu key.
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos(), mods);
+        contextMenuEvent(&request);
+        event->setAccepted(request.isAccepted());
+        return;
+    }
     KeyModifiers modifiers;
     modifiers.shift = mods.testFlag(Qt::ShiftModifier);
     modifiers.ctrl = mods.testFlag(Qt::ControlModifier);
     if (calendar_.KeyDown(ToGridKey(event->key()), modifiers)) {
+        GridAccessible::NotifyCurrentCell(this);
         event->accept();
     } else {
         // Left for the parent (the window's own keys).
@@ -92,6 +106,7 @@ void JulianCalendarWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = event->position().toPoint();
     calendar_.MouseDown(MouseButton::Left, Point{at.x(), at.y()});
+    GridAccessible::NotifyCurrentCell(this);
     event->accept();
 }
 
@@ -127,6 +142,7 @@ void JulianCalendarWidget::resizeEvent(QResizeEvent* event) {
 void JulianCalendarWidget::focusInEvent(QFocusEvent* event) {
     calendar_.SetFocused(true);
     QWidget::focusInEvent(event);
+    GridAccessible::NotifyCurrentCell(this);
 }
 
 void JulianCalendarWidget::focusOutEvent(QFocusEvent* event) {

@@ -30,9 +30,11 @@ QLabel* MakeTableLabel(QWidget* parent, const char* name, int left, int top) {
     return label;
 }
 
-void Paint(QWidget& widget, QPalette::ColorRole role, Color color) {
+// The background, and text that reads on it whatever the theme.
+void Paint(QWidget& widget, Color color) {
     QPalette palette = widget.palette();
-    palette.setColor(role, ToQColor(color));
+    palette.setColor(QPalette::Window, ToQColor(color));
+    UseReadableText(palette, color);
     widget.setPalette(palette);
 }
 
@@ -95,10 +97,10 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
     const DateDifferenceTable table = ComputeDateDifferences(markedDate1, markedDate2, markedDate3);
 
     setAutoFillBackground(true);
-    Paint(*this, QPalette::Window, activeColors[table.backgroundSlot]);
+    Paint(*this, activeColors[table.backgroundSlot]);
 
     const auto show = [&activeColors](QLabel& label, const DateDiffLabel& content) {
-        Paint(label, QPalette::Window, activeColors[content.colorSlot]);
+        Paint(label, activeColors[content.colorSlot]);
         label.setText(QString::fromStdString(content.text));
     };
     const std::array<QLabel*, 3> columnHeaders{c1, c2, c3};
@@ -106,7 +108,16 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
     for (std::size_t i = 0; i < 3; ++i) {
         show(*columnHeaders[i], table.columnHeaders[i]);
         show(*rowHeaders[i], table.rowHeaders[i]);
-        for (std::size_t j = 0; j < 3; ++j) show(*cells_[i][j], table.cells[i][j]);
+        for (std::size_t j = 0; j < 3; ++j) {
+            show(*cells_[i][j], table.cells[i][j]);
+            // A bare number means nothing read out of its grid: name the two
+            // dates it lies between.
+            cells_[i][j]->setAccessibleName(
+                QStringLiteral("%1 minus %2: %3 days")
+                    .arg(QString::fromStdString(table.rowHeaders[i].text),
+                         QString::fromStdString(table.columnHeaders[j].text),
+                         QString::fromStdString(table.cells[i][j].text)));
+        }
     }
 }
 

@@ -42,6 +42,8 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
     edNewDate->setObjectName(QStringLiteral("edNewDate"));
     edNewDate->setGeometry(32, 40, 257, 21);
     edNewDate->setMaxLength(8);
+    // The label names the field, for screen readers too.
+    Label1->setBuddy(edNewDate);
 
     btnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
                                 QStringLiteral("Cancel"), this);

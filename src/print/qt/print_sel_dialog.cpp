@@ -29,7 +29,9 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     setWindowTitle(QStringLiteral("Print Calendar Pages"));
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSize(8);
+    // Pixels, like the other dialogs: the client is a fixed pixel size, and
+    // a point size grows with the desktop's font resolution past it.
+    dialogFont.setPixelSize(11);
     setFont(dialogFont);
     setFixedSize(307, 179);
 
@@ -46,6 +48,11 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     cbPageFormat->setMaxVisibleItems(kPageFormatCount);
     cbPageFormat->setGeometry(32, 40, 257, cbPageFormat->sizeHint().height());
     cbPageFormat->setCurrentIndex(0);
+    // A screen reader would name the list by its current item otherwise.
+    // Qt on Linux keeps the item as the name and announces the label it is
+    // the buddy of; elsewhere the accessible name counts.
+    cbPageFormat->setAccessibleName(QStringLiteral("Page format"));
+    Label1->setBuddy(cbPageFormat);
 
     Label2 = new QLabel(QStringLiteral("2) Select number of consecutive pages to print --"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -60,6 +67,8 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     cbConsecutivePages->setMaxVisibleItems(kMaxConsecutivePages);
     cbConsecutivePages->setGeometry(32, 96, 257, cbConsecutivePages->sizeHint().height());
     cbConsecutivePages->setCurrentIndex(0);
+    cbConsecutivePages->setAccessibleName(QStringLiteral("Consecutive pages"));
+    Label2->setBuddy(cbConsecutivePages);
 
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));

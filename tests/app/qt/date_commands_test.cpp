@@ -116,17 +116,17 @@ class DateCommandsTest : public QObject {
         QAction main1, main2, main3, popup1, popup2, popup3;
         main2.setText(QStringLiteral("Go to Date 2"));
         commands.RefreshGotoDateCaptions({&popup1, &popup2, &popup3});
-        QCOMPARE(popup1.text(), QStringLiteral("Go to Date 1 - 2024-Feb-09"));
-        QCOMPARE(popup3.text(), QStringLiteral("Go to Date 3 - 2024-Feb-09"));
+        QCOMPARE(popup1.text(), QStringLiteral("Go to Date 1 - \u20682024-Feb-09\u2069"));
+        QCOMPARE(popup3.text(), QStringLiteral("Go to Date 3 - \u20682024-Feb-09\u2069"));
 
         selected_ = Date(2025, 3, 1);
         commands.SetasDate(2);
         commands.RefreshGotoDateCaptions({&popup1, &popup2, &popup3});
-        QCOMPARE(popup2.text(), QStringLiteral("Go to Date 2 - 2025-Mar-01"));
+        QCOMPARE(popup2.text(), QStringLiteral("Go to Date 2 - \u20682025-Mar-01\u2069"));
         QCOMPARE(main2.text(), QStringLiteral("Go to Date 2"));  // until its own menu opens
         commands.RefreshGotoDateCaptions({&main1, &main2, nullptr});
-        QCOMPARE(main2.text(), QStringLiteral("Go to Date 2 - 2025-Mar-01"));
-        QCOMPARE(main1.text(), QStringLiteral("Go to Date 1 - 2024-Feb-09"));
+        QCOMPARE(main2.text(), QStringLiteral("Go to Date 2 - \u20682025-Mar-01\u2069"));
+        QCOMPARE(main1.text(), QStringLiteral("Go to Date 1 - \u20682024-Feb-09\u2069"));
     }
 
     void captionsUseTheLocaleAndShowAnAmpersand() {
@@ -135,7 +135,7 @@ class DateCommandsTest : public QObject {
         DateCommands commands(seams, today_);
         QAction item;
         commands.RefreshGotoDateCaptions({&item, nullptr, nullptr});
-        QCOMPARE(item.text(), QStringLiteral("Go to Date 1 - 2024-F&&b-09"));
+        QCOMPARE(item.text(), QStringLiteral("Go to Date 1 - \u20682024-F&&b-09\u2069"));
     }
 
     void typedDate_data() {

@@ -45,7 +45,7 @@ QString MonthCaption(int year, int month) {
 }
 
 QString GotoCaption(int mark, int year, int month, int day) {
-    return QStringLiteral("Go to Date %1 - %2-%3-%4")
+    return QStringLiteral("Go to Date %1 - \u2068%2-%3-%4\u2069")
         .arg(mark)
         .arg(year)
         .arg(QLocale::system().standaloneMonthName(month, QLocale::ShortFormat))
@@ -196,7 +196,8 @@ class MainFormDatesTest : public QObject {
         window.OpenPopup();
         QCOMPARE(window.Text("GotoDate21"), GotoCaption(2, 2024, 2, 9));
         if (SystemLocaleIsEnglish()) {
-            QCOMPARE(window.Text("GotoDate21"), QStringLiteral("Go to Date 2 - 2024-Feb-09"));
+            QCOMPARE(window.Text("GotoDate21"),
+                     QStringLiteral("Go to Date 2 - \u20682024-Feb-09\u2069"));
         }
         Window::Close(window.Popup());
         QCOMPARE(window.Text("GotoDate22"), mainBefore);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -381,6 +382,38 @@ class MainFormTest : public QObject {
         // The band reaches the right edge.
         QCOMPARE(image.pixelColor(image.width() - 1, 2), band);
         QCOMPARE(image.pixelColor(image.width() - 1, 33), QColor(Qt::black));
+    }
+
+    // A dark theme's near-white text would vanish on the light title band:
+    // the caption and the buttons stay dark there (the days: in the core).
+    void darkThemeTextStaysDarkOnTheLightColours() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+        dark.setColor(QPalette::ButtonText, QColor(0xF0, 0xF0, 0xF0));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        // The darkest grey in a part of the client area as shown.
+        const QImage shown = form.ClientArea()->grab().toImage();
+        const auto darkest = [&shown](const QRect& part) {
+            int least = 255;
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    least = std::min(least, qGray(shown.pixel(x, y)));
+                }
+            }
+            return least;
+        };
+        // Inside the band's black and white lines.
+        const auto onBand = [](QRect r) { return r.intersected(QRect(0, 3, 10000, 27)); };
+        QVERIFY(darkest(onBand(
+                    form.findChild<QLabel*>(QStringLiteral("lblDateCaption"))->geometry())) < 0x40);
+        QVERIFY(darkest(onBand(Button(form, "btnExit")->geometry())) < 0x40);
     }
 
     void mainMenuHoldsEveryItemAsDesigned() {

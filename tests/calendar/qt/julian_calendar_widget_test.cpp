@@ -1,5 +1,6 @@
 #include "calendar/qt/julian_calendar_widget.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -132,6 +133,50 @@ class JulianCalendarWidgetTest : public QObject {
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, host->grid->mapToGlobal(at));
         QApplication::sendEvent(host->grid, &event);
         QVERIFY(!event.isAccepted());
+    }
+
+    void shiftF10OpensTheMenuAtTheCurrentDay() {
+        QMenu menu;
+        menu.addAction("Go to Date...");
+        host->grid->setPopupMenu(&menu);
+        QTest::keyClick(host->grid, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu.isVisible());
+        // March 15th 2025: the Saturday of the third week row.
+        QCOMPARE(menu.pos(), host->grid->mapToGlobal(CentreOf(*host->grid, 6, 3)));
+        menu.hide();
+        QCOMPARE(host->keys, (QList<int>{Qt::Key_Shift}));
+    }
+
+    void rightToLeftLayoutKeepsTheTextsInOrder() {
+        calendar().SetColors(kGreenAndYellow);
+        const QImage leftToRight = host->grid->grab().toImage();
+        // As in an Arabic or Hebrew session.
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        const QImage rightToLeft = host->grid->grab().toImage();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(rightToLeft, leftToRight);
+    }
+
+    void screenReadersSeeATableOfNamedDays() {
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(host->grid);
+        QCOMPARE(grid->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount() * table->columnCount(), grid->childCount());
+        const auto longDate = [](int day) {
+            return QLocale().toString(QDate(2025, 3, day), QLocale::LongFormat);
+        };
+        // March 15th 2025: the Saturday of the third week row.
+        QAccessibleInterface* current = grid->focusChild();
+        QCOMPARE(current, table->cellAt(3, 6));
+        QCOMPARE(current->text(QAccessible::Name), longDate(15));
+        QVERIFY(current->state().focused && current->state().selected);
+        QCOMPARE(table->cellAt(0, 6)->role(), QAccessible::ColumnHeader);
+        QVERIFY(table->cellAt(1, 0)->text(QAccessible::Name).isEmpty());  // before the 1st
+
+        QTest::keyClick(host->grid, Qt::Key_Right);
+        QCOMPARE(grid->focusChild()->text(QAccessible::Name), longDate(16));
+        QVERIFY(!current->state().selected);
     }
 
     void doubleClickIsSignalled() {

@@ -1,5 +1,6 @@
 #include "dialogs/qt/date_diff_form.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -124,6 +125,9 @@ class DateDiffFormTest : public QObject {
         QCOMPARE(QStringList({form.r1->text(), form.r2->text(), form.r3->text()}), headers);
         QCOMPARE(QStringList({form.c1->text(), form.c2->text(), form.c3->text()}), headers);
         QCOMPARE(CellTexts(form), cells);
+        // Read out alone, a cell names the dates it lies between.
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.r1c2)->text(QAccessible::Name),
+                 QStringLiteral("%1 minus %2: %3 days").arg(headers[0], headers[1], cells[1]));
     }
 
     // The set values as the colour table gives them (0x00BBGGRR).

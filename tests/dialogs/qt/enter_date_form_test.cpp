@@ -1,5 +1,6 @@
 #include "dialogs/qt/enter_date_form.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,9 @@ class EnterDateFormTest : public QObject {
         QCOMPARE(form.edNewDate->geometry(), QRect(32, 40, 257, 21));
         QCOMPARE(form.edNewDate->maxLength(), 8);
         QVERIFY(form.edNewDate->text().isEmpty());
+        // A screen reader names the field by its label.
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.edNewDate)->text(QAccessible::Name),
+                 form.Label1->text());
         QCOMPARE(form.btnCancel->geometry(), QRect(80, 80, 100, 31));
         QCOMPARE(form.btnCancel->text(), QStringLiteral("Cancel"));
         QCOMPARE(form.btnCancel->palette().color(QPalette::ButtonText), QColor(255, 0, 0));

@@ -3,6 +3,7 @@
 
 #include "print/qt/print_sel_dialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +22,17 @@ class PrintSelDialogTest : public QObject {
         QCOMPARE(dialog.size(), QSize(307, 179));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
         QCOMPARE(dialog.font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(dialog.font().pointSize(), 8);
+        QCOMPARE(dialog.font().pixelSize(), 11);
+        // The longest label stays inside the fixed client.
+        QVERIFY(dialog.Label2->geometry().right() < dialog.width());
+        // A screen reader announces each list with its label.
+        for (const auto& [list, label] : {std::pair{dialog.cbPageFormat, dialog.Label1},
+                                          std::pair{dialog.cbConsecutivePages, dialog.Label2}}) {
+            const auto relations =
+                QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+            QCOMPARE(relations.size(), 1);
+            QCOMPARE(relations.front().first->object(), label);
+        }
 
         QCOMPARE(dialog.Label1->text(), QStringLiteral("1) Select Page Format  -"));
         QCOMPARE(dialog.Label1->pos(), QPoint(16, 16));

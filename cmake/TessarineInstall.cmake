@@ -86,8 +86,14 @@ set(CPACK_PACKAGE_NAME tessarine)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tessarine developers <tessarine@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop calendar with day-of-year and Julian Day numbers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessarine shows one month at a time and labels every day with its day of the year or its chronological Julian Day Number, between the years 1582 and 3000. It keeps three marked dates, counts the days between them and prints month views, year views and planners.\n\nThe tessarine-pdf command draws the same pages into a PDF file.")
+# Debian wants the long description in lines of less than 80 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Tessarine shows one month at a time and labels every day with its day of\n"
+    "the year or its chronological Julian Day Number, between the years 1582\n"
+    "and 3000. It keeps three marked dates, counts the days between them and\n"
+    "prints month views, year views and planners.\n"
+    "\n"
+    "The tessarine-pdf command draws the same pages into a PDF file.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -10,13 +10,14 @@ app_id=org.example.tessarine.Tessarine
 expected=file:///usr/share/tessarine/tessarine4.html
 
 if [[ "${1:-}" != --on-display ]]; then
+    self=$(realpath "$0")
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     mkdir "$work/home"
     cd /
     HOME=$work/home tessarine-pdf --version
     HOME=$work/home man -w tessarine-pdf
-    HOME=$work/home WORK=$work xvfb-run -a "$(realpath "$0")" --on-display
+    HOME=$work/home WORK=$work xvfb-run -a "$self" --on-display
     exit
 fi
 
@@ -43,7 +44,7 @@ wait_for 20 test -e "$WORK/wm-ready"
 exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")
 (cd "$HOME" && PATH="$WORK/bin:$PATH" exec $exec_line) &
 app=$!
-trap 'kill "$app" "$wm" 2>/dev/null || true' EXIT
+trap 'kill "$app" "$wm" 2>/dev/null; wait 2>/dev/null || true' EXIT
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessarine - ' | head -n 1)
 xdotool windowactivate --sync "$window" key F1

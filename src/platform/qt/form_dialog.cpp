@@ -105,6 +105,10 @@ void FormDialog::CentreOnScreen(const QWidget* owner) {
 }
 
 bool FormDialog::event(QEvent* event) {
+    // A deferred delete ends with this dialog gone: nothing after it may look.
+    if (event->type() == QEvent::DeferredDelete) {
+        return QDialog::event(event);
+    }
     const bool handled = QDialog::event(event);
     if (!framed_ && isVisible() &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {

@@ -12,6 +12,4 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     exit 1
 fi
 
-# The help page is opened relative to the working directory.
-cd share
-exec ../build/default/tessarine
+exec build/default/tessarine

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     xvfb xauth openbox x11-apps imagemagick
+    help2man librsvg2-bin
     poppler-utils pcal ghostscript time bc
     cups cups-client printer-driver-cups-pdf libcups2-dev
     "$@"

@@ -32,21 +32,23 @@ constexpr int kExitBadArguments = 2;
 constexpr int kExitFailed = 1;
 
 constexpr const char* kUsage =
-    "Usage: tessarine-pdf [--format INDEX|\"LIST TEXT\"] [--pages 1..13] [--date YYYY-MM-DD]\n"
-    "                     [--days doy|jdn|none] [--paper letter|a4] --output FILE.pdf\n"
-    "       tessarine-pdf --list-formats | --help | --version\n"
+    // One line per form, so that the manual page's synopsis is made from it.
+    "Usage: tessarine-pdf [OPTION]... --output FILE.pdf\n"
+    "  or:  tessarine-pdf --list-formats | --help | --version\n"
     "\n"
     "Writes calendar pages, one page per printed sheet, to FILE.pdf.\n"
     "\n"
-    "  --format   page format by number or by its name (see --list-formats); default 0\n"
-    "  --pages    consecutive pages, 1 to 13; default 1\n"
-    "  --date     the date the pages start from, 1582-01-01 to 3000-12-31; default today\n"
-    "  --days     second number in Month View cells: day of year (doy), chronological\n"
-    "             Julian Day Number (jdn) or none; default doy\n"
-    "  --paper    sheet size; default the paper size of the system's locale\n"
-    "  --output   the PDF file to write, or - for standard output; an existing file\n"
-    "             is replaced only by a complete new one; a FIFO or device is written\n"
-    "             to, never replaced\n"
+    "  --format N|NAME      page format by number or by its name (see --list-formats);\n"
+    "                       default 0\n"
+    "  --pages 1..13        consecutive pages; default 1\n"
+    "  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;\n"
+    "                       default today\n"
+    "  --days doy|jdn|none  second number in Month View cells: day of year,\n"
+    "                       chronological Julian Day Number or none; default doy\n"
+    "  --paper letter|a4    sheet size; default the paper size of the system's locale\n"
+    "  --output FILE.pdf    the PDF file to write, or - for standard output; an\n"
+    "                       existing file is replaced only by a complete new one;\n"
+    "                       a FIFO or device is written to, never replaced\n"
     "\n"
     "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
 

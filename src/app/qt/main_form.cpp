@@ -16,6 +16,7 @@
 
 #include "app/color_sets.h"
 #include "app/qt/date_commands.h"
+#include "app/qt/help_page.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "platform/qt/qt_color.h"
 #include "platform/qt/qt_shell.h"
@@ -445,7 +446,11 @@ void TjulCalMainForm::UpdateDateCaption() {
 }
 
 void TjulCalMainForm::StartMyHelp(const std::string& /*topic*/) {
-    ShellOpen(kHelpFile, "", kShowNormal, "");
+    // Started from a desktop menu the working directory is the home folder,
+    // so an installed page is looked for beyond it.
+    const QString folder = HelpPageFolder(QString::fromLatin1(kHelpFile),
+                                          HelpPageFolders(QApplication::applicationDirPath()));
+    ShellOpen(kHelpFile, "", kShowNormal, folder.toStdString());
 }
 
 void TjulCalMainForm::ShellOpen(const std::string& file, const std::string& parameters,

@@ -245,6 +245,13 @@ class MainFormTest : public QObject {
     }
     void everyHelpCommandOpensThePageNormally() {
         QFETCH(QString, how);
+        // From a folder holding the page, so that an installed copy elsewhere
+        // does not change the folder asked for.
+        QTemporaryDir start;
+        QFile page(start.filePath(QStringLiteral("tessarine4.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(start.path()));
         RecordingShell shell;
         TjulCalMainForm form(&shell);
         ShowActive(form);
@@ -261,6 +268,7 @@ class MainFormTest : public QObject {
         QCOMPARE(request.file, std::string("tessarine4.html"));
         QCOMPARE(request.parameters, std::string());
         QCOMPARE(request.showCommand, 5);
+        QDir::setCurrent(previous);
         QCOMPARE(request.directory, std::string());
         QVERIFY(form.isVisible());
         QCOMPARE(form.Calendar1()->calendar().SelectedDate(), before);

@@ -18,6 +18,7 @@
 #include "app/qt/date_commands.h"
 #include "app/qt/help_page.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/font_setup.h"
 #include "platform/qt/qt_color.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
@@ -38,13 +39,6 @@ constexpr int kNavigationButtonHeight = 31;
 constexpr int kOrderButtonWidth = 86;
 constexpr int kHiddenOrderButtonWidth = 2;
 constexpr int kGlyphSize = 16;
-
-QFont PixelFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // The buttons' glyphs are our own pictures: the same on every desktop, and
 // no icon-theme look-up at start-up.
@@ -148,7 +142,7 @@ void TjulCalMainForm::FormCreate() {
     client_ = new MainFormClient(*this);
     // Menus keep the desktop's menu font; everything in the client area
     // inherits the window font, the grid included.
-    client_->setFont(PixelFont(14, false));
+    client_->setFont(ScreenFont(14, false));
     setCentralWidget(client_);
 
     CreateMainMenu();
@@ -197,7 +191,7 @@ void TjulCalMainForm::CreateTopBar() {
 
     lblDateCaption = new QLabel(QStringLiteral("Date"), client_);
     lblDateCaption->setObjectName(QStringLiteral("lblDateCaption"));
-    lblDateCaption->setFont(PixelFont(16, true));
+    lblDateCaption->setFont(ScreenFont(16, true));
     lblDateCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblDateCaption->setAutoFillBackground(false);
     lblDateCaption->setAttribute(Qt::WA_TranslucentBackground);

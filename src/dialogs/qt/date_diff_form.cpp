@@ -8,18 +8,12 @@
 #include <QStyle>
 #include <utility>
 
+#include "platform/qt/font_setup.h"
 #include "platform/qt/qt_color.h"
 
 namespace tessarine {
 
 namespace {
-
-QFont DialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QLabel* MakeTableLabel(QWidget* parent, const char* name, int left, int top) {
     auto* label = new QLabel(QStringLiteral("?????????"), parent);
@@ -49,7 +43,7 @@ TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial 
                  kResultEscape, std::move(startMyHelp)) {
     setObjectName(QStringLiteral("dateDiffForm"));
     setWindowTitle(QStringLiteral("Display Date Differences"));
-    setFont(DialogFont());
+    setFont(ScreenFont(11));
     setFixedSize(483, 208);
 
     // Made first so that it lies beneath the cells it frames.

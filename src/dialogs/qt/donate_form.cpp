@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "dialogs/web_addresses.h"
+#include "platform/qt/font_setup.h"
 #include "platform/qt/svg_picture.h"
 
 namespace tessarine {
@@ -19,13 +20,6 @@ namespace {
 
 const QColor kMoneyGreen(0xC0, 0xDC, 0xC0);
 const QColor kCream(0xFF, 0xFB, 0xF0);
-
-QFont DialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 // The dialog's colours are fixed, so its texts are fixed dark ones that read
 // on them whatever the desktop's theme.
@@ -61,7 +55,7 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
       services_(services) {
     setObjectName(QStringLiteral("DonateForm"));
     setWindowTitle(QStringLiteral("Make a Donation"));
-    setFont(DialogFont());
+    setFont(ScreenFont(11));
     setFixedSize(366, 473);
     PaintFixed(*this, kMoneyGreen);
 

@@ -7,18 +7,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/qt/font_setup.h"
+
 namespace tessarine {
-
-namespace {
-
-QFont DialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
-}  // namespace
 
 TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
                                StartMyHelpFn startMyHelp)
@@ -29,7 +20,7 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
       enteredDateText_(enteredDateText) {
     setObjectName(QStringLiteral("enterDateForm"));
     setWindowTitle(QStringLiteral("Go to a date"));
-    setFont(DialogFont());
+    setFont(ScreenFont(11));
     setFixedSize(307, 124);
 
     Label1 = new QLabel(QStringLiteral("Please enter date as YYYYMMDD"), this);

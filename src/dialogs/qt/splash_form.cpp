@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dialogs/web_addresses.h"
+#include "platform/qt/font_setup.h"
 #include "platform/qt/svg_picture.h"
 
 namespace tessarine {
@@ -13,14 +14,6 @@ namespace tessarine {
 namespace {
 
 constexpr int kClosed = 2;
-
-QFont PixelFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // The labels stand on our own picture, not on a system colour, so their
 // colours are fixed whatever the desktop's theme.
@@ -69,7 +62,7 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     btnClose = new QToolButton(this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setText(QStringLiteral("X"));
-    btnClose->setFont(PixelFont(12, true));
+    btnClose->setFont(ScreenFont(12, true));
     btnClose->setFocusPolicy(Qt::NoFocus);
     btnClose->setAutoRaise(true);
     btnClose->setGeometry(258, 6, 16, 16);
@@ -81,15 +74,15 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     connect(btnClose, &QToolButton::clicked, this, &TsplashForm::btnCloseClick);
 
     lblSubtitle = MakeLabel(this, "lblSubtitle", QStringLiteral("Freeware Edition"),
-                            QRect(8, 72, 265, 22), PixelFont(13, true), QColor(0, 0, 255));
+                            QRect(8, 72, 265, 22), ScreenFont(13, true), QColor(0, 0, 255));
     lblSubtitle->setWordWrap(true);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Tessarine v4.00"), QRect(8, 32, 265, 33),
-                       PixelFont(13, true), Qt::black);
+                       ScreenFont(13, true), Qt::black);
     // Clicks on the texts reach the picture, which closes the window.
     lblSubtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    QFont linkFont = PixelFont(11, false);
+    QFont linkFont = ScreenFont(11, false);
     linkFont.setUnderline(true);
     Label3 = MakeLabel(this, "Label3", QString::fromUtf8(HomePageUrl()), QRect(66, 112, 149, 13),
                        linkFont, QColor(0, 0, 255));

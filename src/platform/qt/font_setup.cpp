@@ -15,4 +15,12 @@ void SetUpFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Arial"), sansFaces);
 }
 
+QFont ScreenFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 }  // namespace tessarine

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "platform/qt/font_setup.h"
+
 namespace tessarine {
 
 namespace {
@@ -27,12 +29,9 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
       job_(job) {
     setObjectName(QStringLiteral("printSelDialog"));
     setWindowTitle(QStringLiteral("Print Calendar Pages"));
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
     // Pixels, like the other dialogs: the client is a fixed pixel size, and
     // a point size grows with the desktop's font resolution past it.
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(ScreenFont(11));
     setFixedSize(307, 179);
 
     Label1 = new QLabel(QStringLiteral("1) Select Page Format  -"), this);

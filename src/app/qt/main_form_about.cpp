@@ -52,11 +52,7 @@ void TjulCalMainForm::About1Click() {
     RunCommand([this] {
         TsplashForm about(this, TsplashForm::Mode::About, *shell_);
         about.CentreOver(this);
-        if (dialogRunner_ != nullptr) {
-            dialogRunner_->Run(about);
-        } else {
-            ModalDialogRunner().Run(about);
-        }
+        RunDialog(dialogRunner_, about);
     });
 }
 

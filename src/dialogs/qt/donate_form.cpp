@@ -21,6 +21,10 @@ namespace {
 const QColor kMoneyGreen(0xC0, 0xDC, 0xC0);
 const QColor kCream(0xFF, 0xFB, 0xF0);
 
+DateSerial TodayOf(const DonationServices& services) {
+    return services.today ? services.today() : TodayDate();
+}
+
 // The dialog's colours are fixed, so its texts are fixed dark ones that read
 // on them whatever the desktop's theme.
 void PaintFixed(QWidget& widget, const QColor& background) {
@@ -159,7 +163,7 @@ void TDonateForm::FormClose() {
 }
 
 DateSerial TDonateForm::Today() const {
-    return services_.today ? services_.today() : TodayDate();
+    return TodayOf(services_);
 }
 
 void TDonateForm::OpenPage(const char* address) const {
@@ -184,18 +188,13 @@ namespace {
 
 void RunDonateForm(QWidget* owner, DonationReminder& reminder, const DonationServices& services) {
     TDonateForm form(owner, reminder, services);
-    if (services.dialogRunner != nullptr) {
-        services.dialogRunner->Run(form);
-    } else {
-        ModalDialogRunner().Run(form);
-    }
+    RunDialog(services.dialogRunner, form);
 }
 
 }  // namespace
 
 void RemindIfDue(QWidget* owner, DonationReminder& reminder, const DonationServices& services) {
-    const DateSerial today = services.today ? services.today() : TodayDate();
-    if (reminder.TakeReminderIfDue(today)) RunDonateForm(owner, reminder, services);
+    if (reminder.TakeReminderIfDue(TodayOf(services))) RunDonateForm(owner, reminder, services);
 }
 
 void ShowDonationDialog(QWidget* owner, DonationReminder& reminder,

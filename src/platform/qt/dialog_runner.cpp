@@ -8,4 +8,8 @@ int ModalDialogRunner::Run(QDialog& dialog) {
     return dialog.exec();
 }
 
+int RunDialog(DialogRunner* runner, QDialog& dialog) {
+    return runner != nullptr ? runner->Run(dialog) : ModalDialogRunner().Run(dialog);
+}
+
 }  // namespace tessarine

@@ -19,4 +19,7 @@ class ModalDialogRunner : public DialogRunner {
     int Run(QDialog& dialog) override;
 };
 
+// Runs `dialog` with `runner`, or in a real modal loop when there is none.
+int RunDialog(DialogRunner* runner, QDialog& dialog);
+
 }  // namespace tessarine

@@ -45,9 +45,7 @@ PrintJobState RunPrintCommand(QWidget* owner, const PrintCommandContext& context
         int result = 0;
         {
             TprintSelDialog dialog(owner, job, context.startMyHelp);
-            ModalDialogRunner modal;
-            DialogRunner& runner = context.dialogRunner != nullptr ? *context.dialogRunner : modal;
-            result = runner.Run(dialog);
+            result = RunDialog(context.dialogRunner, dialog);
         }
         if (result != 1) {
             return job;

@@ -4,12 +4,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/qt/link_label.h"
 #include "dialogs/web_addresses.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/svg_picture.h"
@@ -97,19 +97,9 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
                             QStringLiteral("Donating is completely optional, and the amount you "
                                            "give is entirely up to you.  Thank you."),
                             QRect(8, 56, 337, 41));
-    lblHomePage = new QLabel(QString::fromUtf8(HomePageUrl()), Panel1);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    QFont linkFont = font();
-    linkFont.setUnderline(true);
-    lblHomePage->setFont(linkFont);
-    lblHomePage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette linkPalette = lblHomePage->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblHomePage->setPalette(linkPalette);
+    lblHomePage = MakeLinkLabel(Panel1, "lblHomePage", QString::fromUtf8(HomePageUrl()), font(),
+                                QRect(98, 104, 149, 13));
     lblHomePage->setCursor(Qt::PointingHandCursor);
-    // A longer address than the design's grows about the same centre.
-    const int linkWidth = std::max(149, lblHomePage->sizeHint().width());
-    lblHomePage->setGeometry(98 + 149 / 2 - linkWidth / 2, 104, linkWidth, 13);
 
     ntmOK = new QPushButton(SvgIcon(QString::fromLatin1(kProceedGlyph), QSize(16, 16)),
                             QStringLiteral("Proceed"), this);
@@ -176,8 +166,7 @@ void TDonateForm::OpenPage(const char* address) const {
 }
 
 bool TDonateForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblHomePage && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == lblHomePage && IsLeftClick(*event)) {
         lblHomePageClick();
         return true;
     }

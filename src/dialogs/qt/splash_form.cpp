@@ -1,10 +1,9 @@
 #include "dialogs/qt/splash_form.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QToolButton>
-#include <algorithm>
 
+#include "dialogs/qt/link_label.h"
 #include "dialogs/web_addresses.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/svg_picture.h"
@@ -29,11 +28,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setPalette(palette);
     label->setGeometry(geometry);
     return label;
-}
-
-bool IsLeftClick(const QEvent& event) {
-    return event.type() == QEvent::MouseButtonRelease &&
-           static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
 }
 
 }  // namespace
@@ -82,13 +76,9 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     lblSubtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    QFont linkFont = ScreenFont(11, false);
-    linkFont.setUnderline(true);
-    Label3 = MakeLabel(this, "Label3", QString::fromUtf8(HomePageUrl()), QRect(66, 112, 149, 13),
-                       linkFont, QColor(0, 0, 255));
-    // A longer address than the design's grows about the same centre.
-    const int linkWidth = std::max(149, Label3->sizeHint().width());
-    Label3->setGeometry(66 + 149 / 2 - linkWidth / 2, 112, linkWidth, 13);
+    Label3 = MakeLinkLabel(this, "Label3", QString::fromUtf8(HomePageUrl()), ScreenFont(11),
+                           QRect(66, 112, 149, 13));
+    Label3->setAttribute(Qt::WA_TranslucentBackground);
     if (mode_ == Mode::About) Label3->setCursor(Qt::PointingHandCursor);
 
     InstallKeyPreview();

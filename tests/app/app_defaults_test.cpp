@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/reg_hive_store.h"
+#include "support/temp_dir.h"
 
 namespace tessarine {
 namespace {
@@ -213,16 +214,11 @@ TEST(DayNumberModeTest, FlagsAndModesCorrespond) {
 // Through the real hive store: what one run stores the next run reads.
 class SettingsStoreTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tessarine-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     HiveLocations Locations() const {
         return HiveLocations{dir_ / "HKEY_LOCAL_MACHINE.reg", dir_ / "HKEY_CURRENT_USER.reg", {}};
     }
-    fs::path dir_;
+    TempDir temp_{"tessarine-settings"};
+    const fs::path dir_ = temp_.path();
 };
 
 TEST_F(SettingsStoreTest, AChoiceSurvivesARestart) {

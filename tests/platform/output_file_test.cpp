@@ -10,6 +10,7 @@
 #include <fstream>
 #include <future>
 
+#include "support/temp_dir.h"
 #include "support/test_files.h"
 
 namespace tessarine {
@@ -19,18 +20,12 @@ namespace fs = std::filesystem;
 
 class OutputFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tessarine-out-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void Plant(const fs::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    fs::path dir_;
+    TempDir temp_{"tessarine-out"};
+    const fs::path dir_ = temp_.path();
 };
 
 TEST_F(OutputFileTest, RegularFilesAreReplacedWholeAndLinksWrittenThrough) {

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "platform/reg_file_format.h"
+#include "support/temp_dir.h"
 #include "support/test_files.h"
 
 namespace tessarine {
@@ -49,13 +50,6 @@ const std::string kLinkedHive =
 
 class RegHiveStoreTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tessarine-reg-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     HiveLocations Locations() const {
         return HiveLocations{dir_ / "HKEY_LOCAL_MACHINE.reg", dir_ / "HKEY_CURRENT_USER.reg", {}};
     }
@@ -75,7 +69,8 @@ class RegHiveStoreTest : public ::testing::Test {
         return key;
     }
 
-    fs::path dir_;
+    TempDir temp_{"tessarine-reg"};
+    const fs::path dir_ = temp_.path();
     std::ostringstream diagnostics_;
 };
 

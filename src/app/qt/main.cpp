@@ -26,16 +26,6 @@ bool DisplayAvailable() {
     return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
 }
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    // The sizes window managers show; each is sent with every window.
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addPixmap(tessarine::SvgPixmap(QString::fromLatin1(tessarine::kAppIconPicture),
-                                            QSize(size, size), 1.0));
-    }
-    return icon;
-}
-
 void ShowNotices(std::vector<std::string>& notices) {
     for (const std::string& notice : notices) tessarine::ShowErrorMessageBox(nullptr, notice);
     notices.clear();
@@ -69,7 +59,8 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setWindowIcon(
+        tessarine::SvgWindowIcon(QString::fromLatin1(tessarine::kAppIconPicture)));
     tessarine::SetUpFontSubstitutes();
     tessarine::SetUpIconTheme();
     tessarine::QuitOnTerminationSignals();

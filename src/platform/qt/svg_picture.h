@@ -22,4 +22,8 @@ QPixmap SvgPixmap(const QString& resource, QSize logicalSize, qreal devicePixelR
 // disabled look from them).
 QIcon SvgIcon(const QString& resource, QSize logicalSize);
 
+// A window icon: the picture at the sizes window managers show (each is sent
+// with every window, so no more than those).
+QIcon SvgWindowIcon(const QString& resource);
+
 }  // namespace tessarine

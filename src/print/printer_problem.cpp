@@ -13,7 +13,10 @@ std::string PrinterProblemMessage(const PrinterFacts& facts) {
                " setting does not exist. Correct or remove " + facts.namingVariable +
                ", or set up a printer of that name, and print again.";
     }
-    if (facts.hasDefaultPrinter) return {};
+    return facts.hasDefaultPrinter ? std::string() : NoDefaultPrinterMessage();
+}
+
+std::string NoDefaultPrinterMessage() {
     return "No default printer is set up. Choose a default printer in the system's printer "
            "settings and print again.";
 }

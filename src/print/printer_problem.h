@@ -19,4 +19,7 @@ struct PrinterFacts {
 // there is a printer to print on.
 std::string PrinterProblemMessage(const PrinterFacts& facts);
 
+// The message for a system without a default printer.
+std::string NoDefaultPrinterMessage();
+
 }  // namespace tessarine

@@ -13,9 +13,7 @@ QtPrinterDevice::QtPrinterDevice() {
         const std::string problem = PrinterProblemMessage(QueryPrinterFacts());
         // The system says there is a printer after all, but the toolkit found
         // none: still no default as far as printing here goes.
-        throw PrintError(problem.empty()
-                             ? PrinterProblemMessage(PrinterFacts{true, "", "", false, false})
-                             : problem);
+        throw PrintError(problem.empty() ? NoDefaultPrinterMessage() : problem);
     }
     printer_.setPrinterName(info.printerName());
     // QPrinter does not take the queue's own paper size by itself.

@@ -19,7 +19,6 @@ namespace tessarine {
 DateCommands::DateCommands(Seams seams, DateSerial today)
     : seams_(std::move(seams)),
       alert_(seams_.alertSound ? *seams_.alertSound : systemAlert_),
-      runner_(seams_.dialogRunner ? *seams_.dialogRunner : modalRunner_),
       marks_(MarkedDates::AllOn(today)) {
     if (!seams_.selectedDate || !seams_.setSelectedDate || !seams_.activeColors) {
         throw std::invalid_argument("DateCommands needs the grid's date and the active colours");
@@ -40,7 +39,7 @@ void DateCommands::GotoTypedDate() noexcept {
         int result = 0;
         {  // The dialog is gone before the grid moves.
             TenterDateForm form(seams_.owner, enteredDateText_, seams_.startMyHelp);
-            result = runner_.Run(form);
+            result = RunDialog(seams_.dialogRunner, form);
         }
         if (result != TenterDateForm::kResultOK) return;
         const std::optional<DateSerial> date = ParseEnteredDate(enteredDateText_);
@@ -58,7 +57,7 @@ void DateCommands::DisplayDateDifferences() noexcept {
     try {
         TDateDiffForm form(seams_.owner, marks_.MarkedDate1, marks_.MarkedDate2, marks_.MarkedDate3,
                            seams_.activeColors(), seams_.startMyHelp);
-        runner_.Run(form);  // Close and Esc are alike to the caller.
+        RunDialog(seams_.dialogRunner, form);  // Close and Esc are alike to the caller.
     } catch (...) {
         alert_.Beep();
     }

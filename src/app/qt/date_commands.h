@@ -67,9 +67,7 @@ class DateCommands {
   private:
     Seams seams_;
     QtAlertSound systemAlert_;
-    ModalDialogRunner modalRunner_;
     AlertSound& alert_;
-    DialogRunner& runner_;
     MarkedDates marks_;
     std::string enteredDateText_;
 };

@@ -26,37 +26,44 @@ QFont ToQFont(const PrintFont& font) {
     return qfont;
 }
 
-void QtCanvasDevice::SetFont(const PrintFont& font) {
-    FlushTexts();
-    font_ = font;
-    qfont_ = ToQFont(font);
-    metrics_.reset();
-    if (QPainter* painter = ActivePainter()) {
-        painter->setFont(qfont_);
-    }
+QtCanvasDevice::Face::Face(const PrintFont& printFont, const QPaintDevice* device)
+    : font(ToQFont(printFont)), metrics(font, device) {}
+
+std::size_t QtCanvasDevice::FontHash::operator()(const PrintFont& font) const {
+    return std::hash<std::string>{}(font.name) ^
+           (static_cast<std::size_t>(font.points) << 8 | font.style) * 0x9E3779B97F4A7C15u;
 }
 
-const QFontMetrics& QtCanvasDevice::Metrics() const {
-    if (!metrics_) {
-        metrics_.emplace(qfont_, MeasuringDevice());
+void QtCanvasDevice::SetFont(const PrintFont& font) {
+    // Layouts name the font before nearly every label; most of the time it
+    // is the one already set, and the held texts can stay held.
+    if (font == font_) {
+        return;
     }
-    return *metrics_;
+    FlushTexts();
+    font_ = font;
+    face_ = nullptr;
+}
+
+QtCanvasDevice::Face& QtCanvasDevice::CurrentFace() const {
+    if (face_ == nullptr) {
+        face_ = &faces_.try_emplace(font_, font_, MeasuringDevice()).first->second;
+    }
+    return *face_;
 }
 
 const QtCanvasDevice::ShapedText& QtCanvasDevice::Shaped(const std::string& text) const {
-    std::string key = font_.name;
-    key += '\0';
-    key += std::to_string(font_.points);
-    key += static_cast<char>('0' + font_.style);
-    key += text;
-    const auto [entry, added] = shaped_.try_emplace(std::move(key));
+    Face& face = CurrentFace();
+    const auto [entry, added] = face.shaped.try_emplace(text);
     if (added) {
         const QString qtext = QString::fromStdString(text);
-        entry->second.advance = Metrics().horizontalAdvance(qtext);
-        QTextLayout layout(qtext, qfont_, MeasuringDevice());
+        QTextLayout layout(qtext, face.font, MeasuringDevice());
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
+        // The line's advance is what QFontMetrics::horizontalAdvance gives,
+        // trailing spaces included, without shaping the text a second time.
+        entry->second.advance = qRound(line.horizontalAdvance());
         // Glyph positions from the baseline's left end.
         for (QGlyphRun run : layout.glyphRuns()) {
             QList<QPointF> positions = run.positions();
@@ -73,11 +80,12 @@ const QtCanvasDevice::ShapedText& QtCanvasDevice::Shaped(const std::string& text
 DeviceTextMetrics QtCanvasDevice::TextMetrics() const {
     // Qt's leading may be negative for some faces; the printer's external
     // leading never is.
-    return DeviceTextMetrics{Metrics().height(), std::max(Metrics().leading(), 0)};
+    const QFontMetrics& metrics = CurrentFace().metrics;
+    return DeviceTextMetrics{metrics.height(), std::max(metrics.leading(), 0)};
 }
 
 DeviceSize QtCanvasDevice::TextExtent(const std::string& text) const {
-    return DeviceSize{Shaped(text).advance, Metrics().height()};
+    return DeviceSize{Shaped(text).advance, CurrentFace().metrics.height()};
 }
 
 QPainter& QtCanvasDevice::RequirePainter() {
@@ -91,11 +99,12 @@ QPainter& QtCanvasDevice::RequirePainter() {
 void QtCanvasDevice::TextOutOpaque(int x, int y, const std::string& text) {
     QPainter& painter = RequirePainter();
     const DevicePoint origin = PrintableOffset();
-    const QFontMetrics& metrics = Metrics();
+    const Face& face = CurrentFace();
+    const QFontMetrics& metrics = face.metrics;
     const ShapedText& shaped = Shaped(text);
     const QRect patch(x + origin.x, y + origin.y, shaped.advance, metrics.height());
     // A glyph run carries no underline or strike-out line.
-    if (qfont_.underline() || qfont_.strikeOut()) {
+    if (face.font.underline() || face.font.strikeOut()) {
         FlushTexts();
         DrawAlone(painter, patch, QString::fromStdString(text));
         return;
@@ -107,10 +116,11 @@ void QtCanvasDevice::TextOutOpaque(int x, int y, const std::string& text) {
 }
 
 void QtCanvasDevice::DrawAlone(QPainter& painter, const QRect& patch, const QString& text) {
-    painter.setFont(qfont_);
+    const Face& face = CurrentFace();
+    painter.setFont(face.font);
     painter.fillRect(patch, Qt::white);
     painter.setPen(QPen(Qt::black));
-    painter.drawText(QPoint(patch.left(), patch.top() + Metrics().ascent()), text);
+    painter.drawText(QPoint(patch.left(), patch.top() + face.metrics.ascent()), text);
 }
 
 void QtCanvasDevice::FlushTexts() {

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -49,17 +48,28 @@ class QtCanvasDevice : public PrintDevice {
         HeldTexts::Shape shape;
     };
 
-    // Measured and shaped once per font and text: a year page draws hundreds
-    // of texts, most of them day numbers it has drawn before in that font.
-    const QFontMetrics& Metrics() const;
+    // One face per distinct font the layouts ask for: its QFont and metrics
+    // are built once, and each text is measured and shaped once in it. A
+    // page switches fonts dozens of times between a handful of faces, and a
+    // year page draws hundreds of texts it has drawn before.
+    struct Face {
+        Face(const PrintFont& font, const QPaintDevice* device);
+        QFont font;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, ShapedText> shaped;  // by text
+    };
+    struct FontHash {
+        std::size_t operator()(const PrintFont& font) const;
+    };
+
+    Face& CurrentFace() const;
     const ShapedText& Shaped(const std::string& text) const;
     void DrawAlone(QPainter& painter, const QRect& patch, const QString& text);
 
     PrintFont font_{"Arial", 10, kFontPlain};
-    QFont qfont_ = ToQFont(font_);
-    mutable std::optional<QFontMetrics> metrics_;
-    mutable std::unordered_map<std::string, ShapedText> shaped_;  // by font and text
-    HeldTexts heldTexts_;                                         // all in qfont_
+    mutable Face* face_ = nullptr;  // font_'s face, found when first needed
+    mutable std::unordered_map<PrintFont, Face, FontHash> faces_;
+    HeldTexts heldTexts_;  // all in font_
 };
 
 }  // namespace tessarine

@@ -4,6 +4,7 @@
 
 #include "print/qt/pdf_document.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -13,6 +14,7 @@
 
 #include "platform/qt/font_setup.h"
 #include "print/print_object.h"
+#include "print/qt/qt_canvas_device.h"
 #include "support/qt/pdf_text_helpers.h"
 
 using namespace tessarine;
@@ -93,6 +95,59 @@ class PdfDocumentTest : public QObject {
         QCOMPARE(pages[0].width, 595.0);
         QVERIFY(pages[0].words.size() >= 2);
         QCOMPARE(pages[1].words[0].yMin, pages[0].words[0].yMin);
+    }
+
+    // Faces and shaped texts are kept per font: going back and forth
+    // between fonts must measure and draw each text in the font now set.
+    void eachFontMeasuresAndDrawsInItsOwnFace() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("faces.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::Letter));
+        const PrintFont fonts[] = {{"Arial", 10, kFontPlain},
+                                   {"Arial", 24, kFontPlain},
+                                   {"Arial", 10, kFontBold},
+                                   {"Courier New", 10, kFontPlain}};
+        {
+            const auto device = document.Factory()();
+            device->BeginDocument();
+            const int dpi = PdfDocument::kResolution;
+            QBuffer sink;
+            QPdfWriter measuring(&sink);
+            measuring.setResolution(dpi);
+            float top = 1.0f;
+            for (int round = 0; round < 2; ++round) {
+                for (const PrintFont& font : fonts) {
+                    device->SetFont(font);
+                    QCOMPARE(device->Font(), font);
+                    const QFontMetrics expected(ToQFont(font), &measuring);
+                    const DeviceSize extent = device->TextExtent("Wednesday 30");
+                    QCOMPARE(extent.width,
+                             expected.horizontalAdvance(QStringLiteral("Wednesday 30")));
+                    QCOMPARE(extent.height, expected.height());
+                    QCOMPARE(device->TextMetrics().height, expected.height());
+                    device->TextOutOpaque(dpi, static_cast<int>(top * dpi), "Wednesday 30");
+                    top += 0.5f;
+                }
+            }
+            device->EndDocument();
+        }
+        document.Commit();
+        // The same text in the same font is drawn the same size in both rounds.
+        const QList<PdfPage> pages = ReadPdfWords(path);
+        QCOMPARE(pages.size(), 1);
+        const auto& words = pages[0].words;
+        QCOMPARE(words.size(), 16);
+        for (int i = 0; i < 8; i += 2) {
+            const double first = words[i + 1].xMax - words[i].xMin;
+            const double second = words[i + 9].xMax - words[i + 8].xMin;
+            QVERIFY2(qAbs(first - second) < 0.01, qPrintable(QString::number(i)));
+        }
+        // Larger and bolder faces draw wider than the first.
+        const auto width = [&](int text) {
+            return words[2 * text + 1].xMax - words[2 * text].xMin;
+        };
+        QVERIFY(width(1) > 2 * width(0));
+        QVERIFY(width(2) > width(0));
     }
 
     void textStandsOnAWhitePatchInsideAGreyBox() {

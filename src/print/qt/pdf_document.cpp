@@ -20,7 +20,8 @@ QPageLayout::Orientation ToQt(PageOrientation orientation) {
 // A sheet of the PDF: the whole page is printable, so it has no strips.
 class PdfPageDevice : public QtCanvasDevice {
   public:
-    explicit PdfPageDevice(PdfDocument& document) : document_(document) {}
+    explicit PdfPageDevice(PdfDocument& document)
+        : QtCanvasDevice(document.faces_), document_(document) {}
 
     void SetOrientation(PageOrientation orientation) override {
         if (open_) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "print/print_device.h"
+#include "print/qt/print_faces.h"
 
 namespace tessarine {
 
@@ -43,6 +44,7 @@ class PdfDocument {
     QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
+    std::shared_ptr<PrintFaces> faces_ = std::make_shared<PrintFaces>();  // for all pages
     int pages_ = 0;
 };
 

@@ -1,38 +1,9 @@
 #include "print/qt/qt_canvas_device.h"
 
 #include <QPen>
-#include <QTextLayout>
 #include <algorithm>
 
 namespace tessarine {
-
-namespace {
-
-constexpr int kDefaultPoints = 10;
-
-}  // namespace
-
-QFont ToQFont(const PrintFont& font) {
-    QFont qfont(font.name.empty() ? QStringLiteral("Arial") : QString::fromStdString(font.name));
-    qfont.setStyleHint(QFont::SansSerif);
-    // Unhinted outlines measure the same on every device, so a PDF page and
-    // a printed one match.
-    qfont.setHintingPreference(QFont::PreferNoHinting);
-    qfont.setPointSizeF(font.points > 0 ? font.points : kDefaultPoints);
-    qfont.setBold((font.style & kFontBold) != 0);
-    qfont.setItalic((font.style & kFontItalic) != 0);
-    qfont.setUnderline((font.style & kFontUnderline) != 0);
-    qfont.setStrikeOut((font.style & kFontStrikeOut) != 0);
-    return qfont;
-}
-
-QtCanvasDevice::Face::Face(const PrintFont& printFont, const QPaintDevice* device)
-    : font(ToQFont(printFont)), metrics(font, device) {}
-
-std::size_t QtCanvasDevice::FontHash::operator()(const PrintFont& font) const {
-    return std::hash<std::string>{}(font.name) ^
-           (static_cast<std::size_t>(font.points) << 8 | font.style) * 0x9E3779B97F4A7C15u;
-}
 
 void QtCanvasDevice::SetFont(const PrintFont& font) {
     // Layouts name the font before nearly every label; most of the time it
@@ -45,47 +16,21 @@ void QtCanvasDevice::SetFont(const PrintFont& font) {
     face_ = nullptr;
 }
 
-QtCanvasDevice::Face& QtCanvasDevice::CurrentFace() const {
+PrintFaces::Face& QtCanvasDevice::CurrentFace() const {
     if (face_ == nullptr) {
-        face_ = &faces_.try_emplace(font_, font_, MeasuringDevice()).first->second;
+        face_ = &faces_->Of(font_, *MeasuringDevice());
     }
     return *face_;
 }
 
-const QtCanvasDevice::ShapedText& QtCanvasDevice::Shaped(const std::string& text) const {
-    Face& face = CurrentFace();
-    const auto [entry, added] = face.shaped.try_emplace(text);
-    if (added) {
-        const QString qtext = QString::fromStdString(text);
-        QTextLayout layout(qtext, face.font, MeasuringDevice());
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        // The line's advance is what QFontMetrics::horizontalAdvance gives,
-        // trailing spaces included, without shaping the text a second time.
-        entry->second.advance = qRound(line.horizontalAdvance());
-        // Glyph positions from the baseline's left end.
-        for (QGlyphRun run : layout.glyphRuns()) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF& position : positions) {
-                position.ry() -= line.ascent();
-            }
-            run.setPositions(positions);
-            entry->second.shape.append(run);
-        }
-    }
-    return entry->second;
-}
-
 DeviceTextMetrics QtCanvasDevice::TextMetrics() const {
-    // Qt's leading may be negative for some faces; the printer's external
-    // leading never is.
-    const QFontMetrics& metrics = CurrentFace().metrics;
-    return DeviceTextMetrics{metrics.height(), std::max(metrics.leading(), 0)};
+    const PrintFaces::Face& face = CurrentFace();
+    return DeviceTextMetrics{face.Height(), face.Leading()};
 }
 
 DeviceSize QtCanvasDevice::TextExtent(const std::string& text) const {
-    return DeviceSize{Shaped(text).advance, CurrentFace().metrics.height()};
+    PrintFaces::Face& face = CurrentFace();
+    return DeviceSize{face.Shaped(text, *MeasuringDevice()).advance, face.Height()};
 }
 
 QPainter& QtCanvasDevice::RequirePainter() {
@@ -99,28 +44,27 @@ QPainter& QtCanvasDevice::RequirePainter() {
 void QtCanvasDevice::TextOutOpaque(int x, int y, const std::string& text) {
     QPainter& painter = RequirePainter();
     const DevicePoint origin = PrintableOffset();
-    const Face& face = CurrentFace();
-    const QFontMetrics& metrics = face.metrics;
-    const ShapedText& shaped = Shaped(text);
-    const QRect patch(x + origin.x, y + origin.y, shaped.advance, metrics.height());
+    PrintFaces::Face& face = CurrentFace();
+    const PrintFaces::ShapedText& shaped = face.Shaped(text, *MeasuringDevice());
+    const QRect patch(x + origin.x, y + origin.y, shaped.advance, face.Height());
     // A glyph run carries no underline or strike-out line.
-    if (face.font.underline() || face.font.strikeOut()) {
+    if (face.Font().underline() || face.Font().strikeOut()) {
         FlushTexts();
         DrawAlone(painter, patch, QString::fromStdString(text));
         return;
     }
-    if (heldTexts_.WouldCover(patch, metrics.height() / 4)) {
+    if (heldTexts_.WouldCover(patch, face.Height() / 4)) {
         FlushTexts();
     }
-    heldTexts_.Hold(patch, QPointF(patch.left(), patch.top() + metrics.ascent()), shaped.shape);
+    heldTexts_.Hold(patch, QPointF(patch.left(), patch.top() + face.Ascent()), shaped.shape);
 }
 
 void QtCanvasDevice::DrawAlone(QPainter& painter, const QRect& patch, const QString& text) {
-    const Face& face = CurrentFace();
-    painter.setFont(face.font);
+    const PrintFaces::Face& face = CurrentFace();
+    painter.setFont(face.Font());
     painter.fillRect(patch, Qt::white);
     painter.setPen(QPen(Qt::black));
-    painter.drawText(QPoint(patch.left(), patch.top() + face.metrics.ascent()), text);
+    painter.drawText(QPoint(patch.left(), patch.top() + face.Ascent()), text);
 }
 
 void QtCanvasDevice::FlushTexts() {
@@ -130,9 +74,20 @@ void QtCanvasDevice::FlushTexts() {
 }
 
 void QtCanvasDevice::Rectangle(int x1, int y1, int x2, int y2, int penWidth, std::uint8_t gray) {
-    FlushTexts();
     QPainter& painter = RequirePainter();
     const DevicePoint origin = PrintableOffset();
+    const QRectF box(QPointF(x1 + origin.x, y1 + origin.y), QPointF(x2 + origin.x, y2 + origin.y));
+    // Held texts stay held unless this box, its outline included, could
+    // cover them: a page of boxes with a label in each then draws its
+    // labels together at the end instead of one by one between the boxes.
+    if (!heldTexts_.Empty()) {
+        const int outline = std::max(penWidth, 1);
+        const QRect reach =
+            box.normalized().toAlignedRect().adjusted(-outline, -outline, outline, outline);
+        if (heldTexts_.WouldCover(reach, CurrentFace().Height() / 4)) {
+            FlushTexts();
+        }
+    }
     QPen pen(Qt::black);
     pen.setWidth(std::max(penWidth, 1));
     pen.setJoinStyle(Qt::MiterJoin);
@@ -140,8 +95,7 @@ void QtCanvasDevice::Rectangle(int x1, int y1, int x2, int y2, int penWidth, std
     // like boxes writes its style once.
     painter.setPen(pen);
     painter.setBrush(QColor(gray, gray, gray));
-    painter.drawRect(
-        QRectF(QPointF(x1 + origin.x, y1 + origin.y), QPointF(x2 + origin.x, y2 + origin.y)));
+    painter.drawRect(box);
 }
 
 }  // namespace tessarine

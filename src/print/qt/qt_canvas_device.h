@@ -1,28 +1,27 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
+#include <memory>
 #include <string>
-#include <unordered_map>
+#include <utility>
 
 #include "print/print_device.h"
 #include "print/qt/held_texts.h"
+#include "print/qt/print_faces.h"
 
 class QPaintDevice;
 
 namespace tessarine {
-
-// QFont for a font as the layouts name it: the family asked for by name with
-// a sans-serif fallback, the size in points (a size of 0 means a default
-// size), bold, italic, underline and strike-out from the style byte.
-QFont ToQFont(const PrintFont& font);
 
 // Font, text and rectangle drawing shared by the printer and the PDF
 // devices. The painter's origin is the physical corner of the sheet; canvas
 // positions are shifted by the unprintable strips.
 class QtCanvasDevice : public PrintDevice {
   public:
+    // Devices of one job share their faces; a device alone has its own.
+    explicit QtCanvasDevice(std::shared_ptr<PrintFaces> faces = std::make_shared<PrintFaces>())
+        : faces_(std::move(faces)) {}
+
     void SetFont(const PrintFont& font) override;
     PrintFont Font() const override { return font_; }
     DeviceTextMetrics TextMetrics() const override;
@@ -43,33 +42,13 @@ class QtCanvasDevice : public PrintDevice {
     void DiscardTexts() noexcept { heldTexts_.Clear(); }
 
   private:
-    struct ShapedText {
-        int advance = 0;
-        HeldTexts::Shape shape;
-    };
-
-    // One face per distinct font the layouts ask for: its QFont and metrics
-    // are built once, and each text is measured and shaped once in it. A
-    // page switches fonts dozens of times between a handful of faces, and a
-    // year page draws hundreds of texts it has drawn before.
-    struct Face {
-        Face(const PrintFont& font, const QPaintDevice* device);
-        QFont font;
-        QFontMetrics metrics;
-        std::unordered_map<std::string, ShapedText> shaped;  // by text
-    };
-    struct FontHash {
-        std::size_t operator()(const PrintFont& font) const;
-    };
-
-    Face& CurrentFace() const;
-    const ShapedText& Shaped(const std::string& text) const;
+    PrintFaces::Face& CurrentFace() const;
     void DrawAlone(QPainter& painter, const QRect& patch, const QString& text);
 
     PrintFont font_{"Arial", 10, kFontPlain};
-    mutable Face* face_ = nullptr;  // font_'s face, found when first needed
-    mutable std::unordered_map<PrintFont, Face, FontHash> faces_;
-    HeldTexts heldTexts_;  // all in font_
+    std::shared_ptr<PrintFaces> faces_;
+    mutable PrintFaces::Face* face_ = nullptr;  // font_'s, found when first needed
+    HeldTexts heldTexts_;                       // all in font_
 };
 
 }  // namespace tessarine

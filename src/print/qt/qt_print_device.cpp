@@ -7,7 +7,8 @@
 
 namespace tessarine {
 
-QtPrinterDevice::QtPrinterDevice() {
+QtPrinterDevice::QtPrinterDevice(std::shared_ptr<PrintFaces> faces)
+    : QtCanvasDevice(std::move(faces)) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         const std::string problem = PrinterProblemMessage(QueryPrinterFacts());
@@ -125,7 +126,9 @@ QPainter* QtPrinterDevice::ActivePainter() {
 }
 
 PrintDeviceFactory DefaultPrinterFactory() {
-    return []() -> std::unique_ptr<PrintDevice> { return std::make_unique<QtPrinterDevice>(); };
+    return [faces = std::make_shared<PrintFaces>()]() -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<QtPrinterDevice>(faces);
+    };
 }
 
 }  // namespace tessarine

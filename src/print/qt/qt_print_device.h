@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <memory>
 
 #include "print/qt/qt_canvas_device.h"
 
@@ -12,7 +13,7 @@ namespace tessarine {
 // no default printer is set up.
 class QtPrinterDevice : public QtCanvasDevice {
   public:
-    QtPrinterDevice();
+    explicit QtPrinterDevice(std::shared_ptr<PrintFaces> faces = std::make_shared<PrintFaces>());
     ~QtPrinterDevice() override;
 
     void SetOrientation(PageOrientation orientation) override;
@@ -48,7 +49,8 @@ class QtPrinterDevice : public QtCanvasDevice {
     int page_ = 0;
 };
 
-// Makes a QtPrinterDevice for every page.
+// Makes a QtPrinterDevice for every page; the pages of a job share their
+// faces.
 PrintDeviceFactory DefaultPrinterFactory();
 
 }  // namespace tessarine

@@ -11,6 +11,7 @@
 
 #include "calendar/julian_calendar.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "ratio_report.h"
 #include "support/recording_canvas.h"
 
 namespace {
@@ -90,3 +91,8 @@ void ToolkitCalendarStepAndRepaint(benchmark::State& state) {
 BENCHMARK(ToolkitCalendarStepAndRepaint);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    return bench_report::RunAndCompare(
+        argc, argv, {{"WidgetStepAndRepaint", "ToolkitCalendarStepAndRepaint", 0.25}});
+}

@@ -128,14 +128,26 @@ inline DateFields DecodeDateSerial(DateSerial serial) {
 }
 
 inline std::int32_t ChronologicalJulianDayNumber(int year, int month, int day) {
+    const auto y1 = static_cast<std::uint32_t>(year);
+    const auto m1 = static_cast<std::uint32_t>(month);
+    if (y1 - 1 < 9999u && m1 - 1 < 12u) [[likely]] {
+        // The same count as EncodeDateSerial, from 0000-03-01, moved to the
+        // Julian Day Number's origin; the day is added as given, as the
+        // classical formula below does.
+        const std::uint32_t beforeMarch = m1 <= 2 ? 1 : 0;
+        const std::uint32_t y = y1 - beforeMarch;
+        const std::uint32_t m = m1 + 12 * beforeMarch;
+        const std::uint32_t century = y / 100;
+        const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
+        const std::uint32_t monthDays = (979 * m - 2919) / 32;
+        return static_cast<std::int32_t>(yearDays + monthDays) + day + 1721119;
+    }
     if (month < 3) {
         year -= 1;
         month += 12;
     }
     // The classical formula, trunc(365.25 (Y + 4716)) + trunc(30.6001 (M + 1))
-    // + D + B - 1524, in exact integers: for years 1..9999 every operand is
-    // non-negative, so the truncations equal integer divisions, and 30.6001 k
-    // is never whole for the month numbers 4..15, so no rounding can differ.
+    // + D + B - 1524, in exact integers.
     const std::int64_t y = year;
     const std::int64_t a = y / 100;
     const std::int64_t b = 2 - a + a / 4;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 namespace tessarine {
 namespace {
@@ -83,6 +84,32 @@ TEST(DateSerialTest, WorkedValues) {
     EXPECT_EQ(DayDifference(EncodeDateSerial(2024, 3, 1), EncodeDateSerial(2024, 2, 28)), 2);
     EXPECT_EQ(DayDifference(EncodeDateSerial(2024, 2, 28), EncodeDateSerial(2024, 3, 1)), -2);
     EXPECT_EQ(DayDifference(kMaxSupportedDate, kMinSupportedDate), 518278);
+}
+
+// The defining steps in floating point, for fields that name no date too:
+// a cell's day may run past its month's end.
+std::int32_t FloatingJulianDayNumber(int year, int month, int day) {
+    if (month < 3) {
+        year -= 1;
+        month += 12;
+    }
+    const double a = std::trunc(year / 100.0);
+    const double b = 2 - a + std::trunc(a / 4.0);
+    const double s =
+        std::trunc((year + 4716) * 365.25) + b + day + std::trunc((month + 1) * 30.6001);
+    return static_cast<std::int32_t>(std::trunc(s - 1524.5) + 1);
+}
+
+TEST(DateSerialTest, JulianDayNumberFollowsTheFloatingStepsForAnyDay) {
+    for (const int year : {1, 2, 99, 100, 1582, 1600, 1900, 2024, 3000, 9999}) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const int day : {-40, 0, 1, 28, 29, 31, 32, 60}) {
+                EXPECT_EQ(ChronologicalJulianDayNumber(year, month, day),
+                          FloatingJulianDayNumber(year, month, day))
+                    << year << "-" << month << "-" << day;
+            }
+        }
+    }
 }
 
 TEST(DateSerialTest, LeapYearsAndMonthLengths) {

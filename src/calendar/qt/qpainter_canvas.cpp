@@ -71,7 +71,7 @@ void QPainterCanvas::TextRect(const Rect& clip, int x, int y, std::string_view t
     // (x, y) is the top of the text cell; Qt places text by its baseline.
     const QPoint baseline(x, y + shaped.Ascent());
     painter_.setPen(text_);
-    if (++entry.drawings == 1) {
+    if (++entry.drawings == 1 && !entry.glyphsKept) {
         painter_.save();
         painter_.setClipRect(clipRect, Qt::IntersectClip);
         painter_.drawText(baseline, entry.text);

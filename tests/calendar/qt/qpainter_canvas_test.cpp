@@ -160,8 +160,9 @@ class QPainterCanvasTest : public QObject {
     }
 
     // Texts drawn again are drawn from kept glyphs and skip the clip when
-    // nothing sticks out: every drawing, first or later, clipped or not, must
-    // give the pixels of a plain clipped drawText.
+    // nothing sticks out, and day numbers are put together from their
+    // digits' glyphs: every drawing, first or later, clipped or not, must
+    // give the pixels and the width of a plain clipped drawText.
     void textMatchesPlainDrawingEveryTime_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("pixelSize");
@@ -174,9 +175,10 @@ class QPainterCanvasTest : public QObject {
             const char* name;
             const char* utf8;
         };
-        const Text texts[] = {{"digits", "2025 084"}, {"kerned", "AVAWAT Te"},
-                              {"arabic", "الإثنين"},  {"hebrew", "שלישי"},
-                              {"japanese", "水曜日"}, {"cyrillic", "Четверг"}};
+        const Text texts[] = {{"digits", "2025 084"},  {"julian", "2460676"},
+                              {"spaced", " 1 17 1  "}, {"kerned", "AVAWAT Te"},
+                              {"arabic", "الإثنين"},   {"hebrew", "שלישי"},
+                              {"japanese", "水曜日"},  {"cyrillic", "Четверг"}};
         for (const auto& [family, size] :
              {std::pair{"Liberation Sans", 14}, std::pair{"DejaVu Serif", 9}}) {
             for (const Text& text : texts) {
@@ -223,6 +225,13 @@ class QPainterCanvasTest : public QObject {
                                 tessarine::TextBackground::Transparent);
             }
             QVERIFY2(image == expected, qPrintable(QStringLiteral("drawing %1").arg(drawing)));
+            if (drawing == 1) {
+                QPainter painter(&image);
+                painter.setFont(font);
+                QPainterCanvas canvas(painter, QPalette(), &kept);
+                QCOMPARE(canvas.TextExtent(std::string_view(utf8.data(), utf8.size())).width,
+                         QFontMetrics(font).horizontalAdvance(text));
+            }
         }
         QVERIFY(!Painted(expected).isEmpty());
     }

@@ -48,6 +48,9 @@ QList<QGlyphRun> ShapedTexts::LayOut(const QString& text, qreal* advance) const 
         QList<QPointF> positions = run.positions();
         for (QPointF& position : positions) position += toBaseline;
         run.setPositions(positions);
+        // The layout gave the run its line's box, where it stood before the
+        // move; the glyphs' own bounds are where ink can fall.
+        run.setBoundingRect(QRectF());
     }
     return runs;
 }

@@ -5,18 +5,20 @@
 
 namespace tessarine {
 
-bool HeldTexts::WouldCover(const QRect& patch, int reach) const {
-    const QRect inkReach = patch.adjusted(-reach, -reach, reach, reach);
+bool HeldTexts::WouldCover(const QRectF& area) const {
     for (const Text& text : texts_) {
-        if (text.patch.intersects(inkReach)) {
+        if (text.extent.intersects(area)) {
             return true;
         }
     }
     return false;
 }
 
-void HeldTexts::Hold(const QRect& patch, const QPointF& baseline, const Shape& shape) {
-    texts_.push_back(Text{patch, baseline, shape});
+void HeldTexts::Hold(const QRect& patch, const QPointF& baseline, const Shape& shape,
+                     const QRectF& ink, qreal spare) {
+    const QRectF extent =
+        QRectF(patch).united(ink.translated(baseline)).adjusted(-spare, -spare, spare, spare);
+    texts_.push_back(Text{extent, patch, baseline, shape});
 }
 
 void HeldTexts::Draw(QPainter& painter) {

@@ -21,10 +21,15 @@ class HeldTexts {
     using Shape = QList<QGlyphRun>;
 
     bool Empty() const { return texts_.empty(); }
-    // Whether a new patch could cover the ink of a text already held (glyphs
-    // may reach `reach` pixels beyond their box); if so, draw first.
-    bool WouldCover(const QRect& patch, int reach) const;
-    void Hold(const QRect& patch, const QPointF& baseline, const Shape& shape);
+    // Whether drawing over `area` could touch a text already held: its
+    // patch or the ink of its glyphs. If so, draw the held texts first, so
+    // that what is drawn later stays on top as it would one by one.
+    bool WouldCover(const QRectF& area) const;
+    // `ink` bounds the shape's glyphs, relative to the baseline origin.
+    // Drawings closer than `spare` pixels to the patch or the ink count as
+    // touching: they may share a pixel once the page is shown smaller.
+    void Hold(const QRect& patch, const QPointF& baseline, const Shape& shape, const QRectF& ink,
+              qreal spare);
     // Draws and forgets every held text; the painter keeps a black pen and
     // a white brush.
     void Draw(QPainter& painter);
@@ -32,6 +37,7 @@ class HeldTexts {
 
   private:
     struct Text {
+        QRectF extent;  // the patch and the ink, with room to spare
         QRect patch;
         QPointF baseline;
         Shape shape;

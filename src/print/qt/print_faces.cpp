@@ -54,6 +54,10 @@ const PrintFaces::ShapedText& PrintFaces::Face::Shaped(const std::string& text,
                 position.ry() -= line.ascent();
             }
             run.setPositions(positions);
+            // The layout gave the run its line's box; the glyphs' own bounds
+            // are where ink can fall.
+            run.setBoundingRect(QRectF());
+            entry->second.ink |= run.boundingRect();
             entry->second.shape.append(run);
         }
     }

@@ -26,8 +26,10 @@ class PrintFaces {
   public:
     struct ShapedText {
         int advance = 0;
-        // Glyph runs with positions from the baseline's left end.
+        // Glyph runs with positions from the baseline's left end, and where
+        // their ink may fall, from the same origin.
         QList<QGlyphRun> shape;
+        QRectF ink;
     };
 
     class Face {

@@ -53,10 +53,14 @@ void QtCanvasDevice::TextOutOpaque(int x, int y, const std::string& text) {
         DrawAlone(painter, patch, QString::fromStdString(text));
         return;
     }
-    if (heldTexts_.WouldCover(patch, face.Height() / 4)) {
+    if (heldTexts_.WouldCover(patch)) {
         FlushTexts();
     }
-    heldTexts_.Hold(patch, QPointF(patch.left(), patch.top() + face.Ascent()), shaped.shape);
+    // A point on a screen at actual size: drawings nearer than that keep
+    // their order even on a page viewed at 72 dots per inch.
+    const qreal spare = std::max(1, PixelsPerInchX() / 72);
+    heldTexts_.Hold(patch, QPointF(patch.left(), patch.top() + face.Ascent()), shaped.shape,
+                    shaped.ink, spare);
 }
 
 void QtCanvasDevice::DrawAlone(QPainter& painter, const QRect& patch, const QString& text) {
@@ -80,13 +84,10 @@ void QtCanvasDevice::Rectangle(int x1, int y1, int x2, int y2, int penWidth, std
     // Held texts stay held unless this box, its outline included, could
     // cover them: a page of boxes with a label in each then draws its
     // labels together at the end instead of one by one between the boxes.
-    if (!heldTexts_.Empty()) {
-        const int outline = std::max(penWidth, 1);
-        const QRect reach =
-            box.normalized().toAlignedRect().adjusted(-outline, -outline, outline, outline);
-        if (heldTexts_.WouldCover(reach, CurrentFace().Height() / 4)) {
-            FlushTexts();
-        }
+    // The outline is centred on the box's edges.
+    const qreal halfPen = std::max(penWidth, 1) / 2.0;
+    if (heldTexts_.WouldCover(box.normalized().adjusted(-halfPen, -halfPen, halfPen, halfPen))) {
+        FlushTexts();
     }
     QPen pen(Qt::black);
     pen.setWidth(std::max(penWidth, 1));

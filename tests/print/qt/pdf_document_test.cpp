@@ -175,6 +175,39 @@ class PdfDocumentTest : public QObject {
         QVERIFY(qGray(image.pixel(800, 900)) < 64);   // its 8-pixel black outline
     }
 
+    // Texts are held back and drawn together, but whatever is drawn later
+    // over a text stays on top of it, as when each is drawn at once.
+    void aBoxDrawnOverATextCoversIt() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("over.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::Letter));
+        {
+            const auto device = document.Factory()();
+            TPrintObject engine(*device);
+            engine.BeginPrint();
+            engine.SetFont("Arial", 40, kFontPlain);
+            engine.WriteText("MMMM", 1.0f, 1.0f);
+            engine.DrawShadedBox(4, 128, 1.5f, 0.9f, 2.0f, 1.8f);
+            engine.EndPrint();
+        }
+        document.Commit();
+        // At 200 dpi the box's inside is x 301..399, y 181..359; the capitals
+        // stand about y 210..290 and run on to x 500 and more.
+        const QImage image = Render(path, 200, dir.filePath(QStringLiteral("over")));
+        QVERIFY(!image.isNull());
+        for (int y = 190; y < 350; y += 4) {
+            for (int x = 310; x < 390; x += 4) {
+                QVERIFY2(qGray(image.pixel(x, y)) == 128,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        int ink = 0;
+        for (int x = 410; x < 560; ++x) {
+            ink += qGray(image.pixel(x, 250)) < 64 ? 1 : 0;
+        }
+        QVERIFY(ink > 0);  // the text beside the box is there
+    }
+
     void anUncommittedDocumentLeavesTheOldFileAlone() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("keep.pdf"));

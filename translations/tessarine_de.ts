@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>I still have to check it a bit more, show this again in two weeks</source>
-        <translation>Ich möchte es noch etwas prüfen, in zwei Wochen wieder zeigen</translation>
+        <translation>Ich prüfe es noch etwas, in zwei Wochen wieder zeigen</translation>
     </message>
     <message>
         <source>I already made a donation, don&apos;t show this dialog again</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>No, I don&apos;t want to donate, never show this dialog again</source>
-        <translation>Nein, ich möchte nicht spenden, diesen Dialog nie mehr zeigen</translation>
+        <translation>Nein, ich möchte nicht spenden, nie wieder zeigen</translation>
     </message>
     <message>
         <source>Not now, notify me again in 1 day</source>

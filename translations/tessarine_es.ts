@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>I still have to check it a bit more, show this again in two weeks</source>
-        <translation>Todavía tengo que probarlo un poco más, mostrar de nuevo en dos semanas</translation>
+        <translation>Aún tengo que probarlo, mostrar de nuevo en dos semanas</translation>
     </message>
     <message>
         <source>I already made a donation, don&apos;t show this dialog again</source>
@@ -372,11 +372,11 @@ incorrectos.
     </message>
     <message>
         <source>Last Year</source>
-        <translation>Año anterior</translation>
+        <translation>Año ant.</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation>Mes anterior</translation>
+        <translation>Mes ant.</translation>
     </message>
     <message>
         <source>Today</source>
@@ -384,11 +384,11 @@ incorrectos.
     </message>
     <message>
         <source>Next Month</source>
-        <translation>Mes siguiente</translation>
+        <translation>Mes sig.</translation>
     </message>
     <message>
         <source>Next Year</source>
-        <translation>Año siguiente</translation>
+        <translation>Año sig.</translation>
     </message>
     <message>
         <source>The command failed for an unknown reason.</source>

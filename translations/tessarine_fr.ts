@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>I still have to check it a bit more, show this again in two weeks</source>
-        <translation>Je dois encore l’essayer un peu, rappelez-le-moi dans deux semaines</translation>
+        <translation>Je l’essaie encore, rappelez-le-moi dans deux semaines</translation>
     </message>
     <message>
         <source>I already made a donation, don&apos;t show this dialog again</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>No, I don&apos;t want to donate, never show this dialog again</source>
-        <translation>Non, je ne veux pas faire de don, ne plus jamais afficher cette fenêtre</translation>
+        <translation>Non, pas de don, ne plus jamais afficher cette fenêtre</translation>
     </message>
     <message>
         <source>Not now, notify me again in 1 day</source>
@@ -372,7 +372,7 @@ incorrects.
     </message>
     <message>
         <source>Last Year</source>
-        <translation>Année préc.</translation>
+        <translation>An préc.</translation>
     </message>
     <message>
         <source>Last Month</source>
@@ -384,11 +384,11 @@ incorrects.
     </message>
     <message>
         <source>Next Month</source>
-        <translation>Mois suivant</translation>
+        <translation>Mois suiv.</translation>
     </message>
     <message>
         <source>Next Year</source>
-        <translation>Année suiv.</translation>
+        <translation>An suiv.</translation>
     </message>
     <message>
         <source>The command failed for an unknown reason.</source>

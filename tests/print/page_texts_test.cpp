@@ -25,8 +25,8 @@ TextTranslator Translator(Catalog catalog) {
 PrintRecording PrintOnePage(int format, DateSerial date, const Catalog& catalog) {
     RecordingPrinter printer;
     PrintJobState job{date, format, 0};
-    PrintEnvironment environment{printer.Factory(), nullptr, false, false, EnglishLocaleNames()};
-    environment.translate = Translator(catalog);
+    const PrintEnvironment environment{
+        printer.Factory(), nullptr, false, false, EnglishLocaleNames(), Translator(catalog)};
     PrintPages(job, environment);
     return printer.Recording();
 }

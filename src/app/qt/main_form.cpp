@@ -64,6 +64,12 @@ SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& c
     return button;
 }
 
+// A longer caption in another language widens its button, once its glyph is
+// set; the English ones fit the widths given.
+void FitCaption(SpeedButton* button) {
+    button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
+}
+
 }  // namespace
 
 // The client area below the menu bar: the window colour, the title band and
@@ -189,6 +195,7 @@ void TjulCalMainForm::FormDestroy() {
 void TjulCalMainForm::CreateTopBar() {
     btnPrint = MakeSpeedButton(client_, "btnPrint", tr("Print"), QRect(1, 2, 80, 31));
     btnPrint->setGlyph(GlyphIcon(kPrintGlyph), SpeedButton::GlyphSide::Left);
+    FitCaption(btnPrint);
     connect(btnPrint, &SpeedButton::clicked, this, &TjulCalMainForm::btnPrintClick);
 
     lblDateCaption = new QLabel(tr("Date"), client_);
@@ -207,9 +214,11 @@ void TjulCalMainForm::CreateTopBar() {
     btnHelp = MakeSpeedButton(client_, "btnHelp", tr("Help"), QRect(384, 2, 74, 31));
     // The icon supplies its own disabled picture.
     btnHelp->setGlyph(GlyphIcon(kHelpGlyph), SpeedButton::GlyphSide::Left);
+    FitCaption(btnHelp);
     connect(btnHelp, &SpeedButton::clicked, this, &TjulCalMainForm::btnHelpClick);
 
     btnExit = MakeSpeedButton(client_, "btnExit", tr("Exit"), QRect(456, 2, 74, 31));
+    FitCaption(btnExit);
     connect(btnExit, &SpeedButton::clicked, this, &TjulCalMainForm::btnExitClick);
 }
 
@@ -262,7 +271,8 @@ void TjulCalMainForm::CreateCalendar() {
 
 void TjulCalMainForm::SetOrderButtonShown(bool shown) {
     btnOrder->setVisible(shown);
-    btnOrder->resize(shown ? kOrderButtonWidth : kHiddenOrderButtonWidth, btnOrder->height());
+    const int width = std::max(kOrderButtonWidth, btnOrder->sizeHint().width());
+    btnOrder->resize(shown ? width : kHiddenOrderButtonWidth, btnOrder->height());
     FormResize();
 }
 

@@ -302,7 +302,7 @@ class PdfToolTest : public QObject {
         const ToolRun run =
             RunTool({"--format", "4", "--date", "2024-05-15", "--output", pdf}, {}, german);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        const QString text = ReadPdfText(pdf);
+        const QString text = tessarine::testing::ReadPdfText(pdf);
         for (const char* expected : {"13. Mai 2024 bis 19. Mai 2024", "Wochenplaner", "Notizen"}) {
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
         }

@@ -30,10 +30,14 @@ find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
 
 # An uninstalled build finds its help page next to the executable.
-configure_file(${CMAKE_SOURCE_DIR}/share/tessarine4.html ${CMAKE_BINARY_DIR}/tessarine4.html COPYONLY)
+file(GLOB help_pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/share/tessarine4*.html)
+foreach(help_page IN LISTS help_pages)
+    get_filename_component(help_page_name ${help_page} NAME)
+    configure_file(${help_page} ${CMAKE_BINARY_DIR}/${help_page_name} COPYONLY)
+endforeach()
 
 install(TARGETS tessarine tessarine-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/share/tessarine4.html DESTINATION ${data_dir})
+install(FILES ${help_pages} DESTINATION ${data_dir})
 install(FILES ${packaging}/${TESSARINE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${packaging}/${TESSARINE_APP_ID}.metainfo.xml.in
@@ -62,7 +66,8 @@ endforeach()
 set(man_dir ${CMAKE_BINARY_DIR}/man)
 add_custom_command(OUTPUT ${man_dir}/tessarine-pdf.1
     COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+    COMMAND ${CMAKE_COMMAND} -E env --unset=LANGUAGE LC_ALL=C.UTF-8
+            QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
             ${HELP2MAN} --no-info --no-discard-stderr
             --name "draw the calendar's printed pages into a PDF file"
             --output ${man_dir}/tessarine-pdf.1 $<TARGET_FILE:tessarine-pdf>

@@ -79,12 +79,16 @@ std::optional<DateSerial> ParseEnteredDate(std::string_view text) noexcept {
     }
 }
 
-std::string GotoDateCaption(int markNumber, DateSerial mark, const LocaleNames& names) {
+std::string GotoDateCaption(int markNumber, DateSerial mark, const LocaleNames& names,
+                            const TextTranslator& translate) {
+    const std::string pattern =
+        Translate(translate, "tessarine::TjulCalMainForm",
+                  TESSARINE_TRANSLATE_NOOP("tessarine::TjulCalMainForm", "Go to Date %1 - %2"));
     // The date is isolated (FSI ... PDI) so that a right-to-left menu keeps
     // it in one piece: unisolated, its digits and a right-to-left month name
     // reorder into another date.
-    return "Go to Date " + std::to_string(markNumber) + " - \u2068" +
-           FormatDateSerial("yyyy-mmm-dd", mark, names) + "\u2069";
+    const std::string date = "\u2068" + FormatDateSerial("yyyy-mmm-dd", mark, names) + "\u2069";
+    return FillPlaceholders(pattern, {std::to_string(markNumber), date});
 }
 
 }  // namespace tessarine

@@ -7,6 +7,7 @@
 
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "calendar/text_catalog.h"
 
 namespace tessarine {
 
@@ -27,8 +28,10 @@ std::optional<std::int32_t> ParseStandardInteger(std::string_view text) noexcept
 std::optional<DateSerial> ParseEnteredDate(std::string_view text) noexcept;
 
 // "Go to Date N - " followed by the mark as "yyyy-mmm-dd" between the
-// directional isolates U+2068 and U+2069; markNumber is 1..3.
+// directional isolates U+2068 and U+2069; markNumber is 1..3. A translator
+// may reword the caption around the number and the date.
 std::string GotoDateCaption(int markNumber, DateSerial mark,
-                            const LocaleNames& names = EnglishLocaleNames());
+                            const LocaleNames& names = EnglishLocaleNames(),
+                            const TextTranslator& translate = {});
 
 }  // namespace tessarine

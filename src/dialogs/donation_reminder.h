@@ -6,11 +6,12 @@
 #include <string_view>
 
 #include "calendar/date_serial.h"
+#include "calendar/text_catalog.h"
 #include "platform/registry.h"
 
 namespace tessarine {
 
-// The answers of the donation dialog, in the order it lists them; the index
+// The answers of the donation dialog in English, in the order it lists them; the index
 // of the chosen answer is the stored status.
 enum DonationAnswer : std::int32_t {
     kDonateNow = 0,         // opens the donation page; asked again at every close
@@ -22,11 +23,14 @@ enum DonationAnswer : std::int32_t {
 
 inline constexpr int kDonationAnswerCount = 5;
 inline constexpr std::array<const char*, kDonationAnswerCount> kDonationAnswerTexts{
-    "Yes, take me to the donations page now!",
-    "I still have to check it a bit more, show this again in two weeks",
-    "I already made a donation, don't show this dialog again",
-    "No, I don't want to donate, never show this dialog again",
-    "Not now, notify me again in 1 day",
+    TESSARINE_TRANSLATE_NOOP("DonationAnswers", "Yes, take me to the donations page now!"),
+    TESSARINE_TRANSLATE_NOOP("DonationAnswers",
+                             "I still have to check it a bit more, show this again in two weeks"),
+    TESSARINE_TRANSLATE_NOOP("DonationAnswers",
+                             "I already made a donation, don't show this dialog again"),
+    TESSARINE_TRANSLATE_NOOP("DonationAnswers",
+                             "No, I don't want to donate, never show this dialog again"),
+    TESSARINE_TRANSLATE_NOOP("DonationAnswers", "Not now, notify me again in 1 day"),
 };
 
 // Where the state lives below the current user's root: "Software\<program>"

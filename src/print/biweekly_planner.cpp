@@ -2,6 +2,7 @@
 
 #include "print/day_caption.h"
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -15,9 +16,11 @@ void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& envi
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S + 1, S + 14, names),
-                         14, "Biweekly Planner"});
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(L + 2.0 * CW), Inches(T + RH),
+             DateSpanTitle(S + 1, S + 14, names, environment.translate), 14,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner"))});
         for (int i = 0; i <= 1; ++i) {
             for (int j = 1; j <= 7; ++j) {
                 const double left = L + i * CW;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 
 namespace tessarine {
 
@@ -15,9 +16,10 @@ void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environmen
         const DateSerial pageDate = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(L + 7.0 * P), Inches(T + Q),
-                         FormatDateSerial("mmmm yyyy", pageDate, names), 18, "Month View"});
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(L + 7.0 * P), Inches(T + Q), FormatDateSerial("mmmm yyyy", pageDate, names), 18,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Month View"))});
 
         const DateFields month = DecodeDateSerial(pageDate);
         const DateSerial first = EncodeDateSerial(month.year, month.month, 1);

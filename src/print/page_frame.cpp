@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "calendar/text_catalog.h"
+
 namespace tessarine {
 
 namespace {
@@ -39,7 +41,8 @@ PageFrame MeasurePageFrame(const TPrintObject& engine) {
     const std::int32_t resolutionX = engine.PixelsPerInchX;
     const std::int32_t resolutionY = engine.PixelsPerInchY;
     if (resolutionX <= 0 || resolutionY <= 0) {
-        throw PrintError("The printer reports no usable resolution.");
+        throw PrintError(
+            TESSARINE_TRANSLATE_NOOP("Errors", "The printer reports no usable resolution."));
     }
 
     PageFrame frame;
@@ -73,11 +76,11 @@ void DrawHeadingBand(TPrintObject& engine, const PageFrame& frame, const Heading
 void PrintFramedPage(const PrintEnvironment& environment, int wide, const PageContent& content) {
     BusyCursorScope busy(environment.cursor);
     if (!environment.makeDevice) {
-        throw PrintError("No printer is available.");
+        throw PrintError(TESSARINE_TRANSLATE_NOOP("Errors", "No printer is available."));
     }
     const std::unique_ptr<PrintDevice> device = environment.makeDevice();
     if (!device) {
-        throw PrintError("No printer is available.");
+        throw PrintError(TESSARINE_TRANSLATE_NOOP("Errors", "No printer is available."));
     }
     // Declared after the device, so it is freed first; freeing it with the
     // document still open discards that document.

@@ -7,6 +7,7 @@
 
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "calendar/text_catalog.h"
 #include "print/print_device.h"
 
 namespace tessarine {
@@ -31,7 +32,7 @@ enum class PageLayout {
 enum class PageAlignment { None, MonthStart, YearStart };
 
 struct PageFormat {
-    const char* listText;  // as the format dialog lists it
+    const char* listText;  // in English, as the format dialog lists it
     PageLayout layout;
     int wide;  // 0 portrait, 1 landscape
     PageAlignment beforeEachPage;
@@ -65,6 +66,7 @@ struct PrintEnvironment {
     bool ShowJulianDayNumber = false;
     bool ShowNone = false;
     LocaleNames localeNames;
+    TextTranslator translate;  // the texts on paper; empty: English
 };
 
 void AlignToMonthStart(PrintJobState& job);

@@ -6,6 +6,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "calendar/text_catalog.h"
+
 namespace tessarine {
 
 namespace {
@@ -357,7 +359,8 @@ void TPrintObject::RefreshPrinterMetrics() {
     PixelsPerInchY = device_.PixelsPerInchY();
     PixelsPerInchX = device_.PixelsPerInchX();
     if (PixelsPerInchX <= 0 || PixelsPerInchY <= 0) {
-        throw PrintError("The printer reports no usable resolution.");
+        throw PrintError(
+            TESSARINE_TRANSLATE_NOOP("Errors", "The printer reports no usable resolution."));
     }
     const DevicePoint offset = device_.PrintableOffset();
     LeftOffsetPx = offset.x;

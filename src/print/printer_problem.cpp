@@ -2,23 +2,40 @@
 
 namespace tessarine {
 
-std::string PrinterProblemMessage(const PrinterFacts& facts) {
+namespace {
+
+constexpr const char* kErrorsContext = "Errors";
+
+}  // namespace
+
+std::string PrinterProblemMessage(const PrinterFacts& facts, const TextTranslator& translate) {
     if (!facts.schedulerReachable) {
-        return "The printing service is not running, so no printer can be reached. Start it "
-               "(for example 'sudo systemctl start cups') and print again.";
+        return Translate(
+            translate, kErrorsContext,
+            TESSARINE_TRANSLATE_NOOP(
+                "Errors",
+                "The printing service is not running, so no printer can be reached. "
+                "Start it (for example 'sudo systemctl start cups') and print again."));
     }
     if (!facts.namedPrinter.empty()) {
         if (facts.namedPrinterExists) return {};
-        return "The printer \"" + facts.namedPrinter + "\" named by the " + facts.namingVariable +
-               " setting does not exist. Correct or remove " + facts.namingVariable +
-               ", or set up a printer of that name, and print again.";
+        const std::string pattern = Translate(
+            translate, kErrorsContext,
+            TESSARINE_TRANSLATE_NOOP("Errors",
+                                     "The printer \"%1\" named by the %2 setting does not exist. "
+                                     "Correct or remove %2, or set up a printer of that name, and "
+                                     "print again."));
+        return FillPlaceholders(pattern, {facts.namedPrinter, facts.namingVariable});
     }
-    return facts.hasDefaultPrinter ? std::string() : NoDefaultPrinterMessage();
+    return facts.hasDefaultPrinter ? std::string() : NoDefaultPrinterMessage(translate);
 }
 
-std::string NoDefaultPrinterMessage() {
-    return "No default printer is set up. Choose a default printer in the system's printer "
-           "settings and print again.";
+std::string NoDefaultPrinterMessage(const TextTranslator& translate) {
+    return Translate(translate, kErrorsContext,
+                     TESSARINE_TRANSLATE_NOOP("Errors",
+                                              "No default printer is set up. Choose a default "
+                                              "printer in the system's printer settings and print "
+                                              "again."));
 }
 
 }  // namespace tessarine

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "calendar/text_catalog.h"
+
 namespace tessarine {
 
 // What the printing system answered when asked for the default printer.
@@ -17,9 +19,9 @@ struct PrinterFacts {
 
 // Why nothing can be printed, as a message that says what to do; empty when
 // there is a printer to print on.
-std::string PrinterProblemMessage(const PrinterFacts& facts);
+std::string PrinterProblemMessage(const PrinterFacts& facts, const TextTranslator& translate = {});
 
 // The message for a system without a default printer.
-std::string NoDefaultPrinterMessage();
+std::string NoDefaultPrinterMessage(const TextTranslator& translate = {});
 
 }  // namespace tessarine

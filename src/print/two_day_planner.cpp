@@ -2,6 +2,7 @@
 
 #include "print/day_caption.h"
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -15,9 +16,11 @@ void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S, S + 1, names), 14,
-                         "Two Day Planner"});
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(L + 2.0 * CW), Inches(T + RH),
+             DateSpanTitle(S, S + 1, names, environment.translate), 14,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner"))});
         // From under the heading band to the bottom of the content area.
         for (int i = 0; i <= 1; ++i) {
             const double left = L + i * CW;

@@ -2,6 +2,7 @@
 
 #include "print/day_caption.h"
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -15,9 +16,11 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(L + 2.0 * CW), Inches(T + RH), DateSpanTitle(S + 1, S + 7, names),
-                         14, "Weekly Planner"});
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(L + 2.0 * CW), Inches(T + RH),
+             DateSpanTitle(S + 1, S + 7, names, environment.translate), 14,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner"))});
         // Each box is two rows tall; the right column's last box is for notes.
         for (int i = 0; i <= 1; ++i) {
             for (int k = 1; k <= 4; ++k) {
@@ -25,8 +28,10 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
                 const double left = L + i * CW;
                 const double top = T + r * RH;
                 const bool notes = i == 1 && k == 4;
-                DrawPlannerBox(engine, left, top, left + CW, top + 2.0 * RH,
-                               notes ? "Notes" : DayCaption(S + 4 * i + k, names));
+                DrawPlannerBox(
+                    engine, left, top, left + CW, top + 2.0 * RH,
+                    notes ? PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Notes"))
+                          : DayCaption(S + 4 * i + k, names));
             }
         }
     });

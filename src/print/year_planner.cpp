@@ -4,6 +4,7 @@
 #include <string>
 
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 
 namespace tessarine {
 
@@ -15,8 +16,6 @@ constexpr int kRows = 14;
 // fit a 31-day month that begins on a Sunday.
 constexpr int kFirstDayColumn = 5;
 constexpr int kWeekendGray = 225;
-// Monday to Sunday; the layout's own letters, not the locale's.
-constexpr std::array<const char*, 7> kWeekdayLetters{"M", "T", "W", "T", "F", "S", "S"};
 
 // 0 Monday .. 6 Sunday.
 int WeekdayOfColumn(int column) {
@@ -50,12 +49,12 @@ struct PlannerGrid {
     }
 };
 
-void DrawWeekdayRow(TPrintObject& engine, const PlannerGrid& grid) {
+void DrawWeekdayRow(TPrintObject& engine, const PlannerGrid& grid,
+                    const std::array<std::string, 7>& weekdayLetters) {
     engine.SetFont(kPrintFontName, 10, kFontPlain);
     for (int q = kFirstDayColumn; q < kColumns; ++q) {
         grid.DrawDayBox(engine, q, 1);
-        grid.WriteInBox(engine, kWeekdayLetters[static_cast<std::size_t>(WeekdayOfColumn(q))], q,
-                        1);
+        grid.WriteInBox(engine, weekdayLetters[static_cast<std::size_t>(WeekdayOfColumn(q))], q, 1);
     }
 }
 
@@ -90,10 +89,14 @@ void PrintYearPlanner(const PrintJobState& job, const PrintEnvironment& environm
         const LocaleNames& names = environment.localeNames;
         const PlannerGrid grid{L, T, CW, RH};
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(grid.X(kColumns)), Inches(grid.Y(1)),
-                         FormatDateSerial("yyyy", S, names), 18, "Yearly Planner"});
-        DrawWeekdayRow(engine, grid);
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(grid.X(kColumns)), Inches(grid.Y(1)), FormatDateSerial("yyyy", S, names), 18,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Yearly Planner"))});
+        //: Monday to Sunday, one letter each, separated by spaces.
+        DrawWeekdayRow(
+            engine, grid,
+            WeekdayInitials(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "M T W T F S S")));
         const int year = YearOfDate(S);
         for (int month = 1; month <= 12; ++month) {
             DrawMonthRow(engine, grid, year, month,

@@ -4,13 +4,11 @@
 #include <string>
 
 #include "print/page_frame.h"
+#include "print/page_texts.h"
 
 namespace tessarine {
 
 namespace {
-
-// Sunday to Saturday; the layout's own letters, not the locale's.
-constexpr std::array<const char*, 7> kWeekdayLetters{"S", "M", "T", "W", "T", "F", "S"};
 
 // One month block: CW wide and two rows tall. Column 0 stays empty, columns
 // 1 to 7 are Sunday to Saturday; line 1 holds the letters, lines 2 to 7 the
@@ -25,10 +23,11 @@ struct MonthBlock {
     float Y(int line) const { return Inches(top + line * lineHeight + kTextInset); }
 };
 
-void DrawMonth(TPrintObject& engine, const MonthBlock& block, int year, int month) {
+void DrawMonth(TPrintObject& engine, const MonthBlock& block,
+               const std::array<std::string, 7>& weekdayLetters, int year, int month) {
     engine.SetFont(kPrintFontName, 9, kFontPlain);
     for (int k = 1; k <= 7; ++k) {
-        engine.WriteText(kWeekdayLetters[static_cast<std::size_t>(k - 1)], block.X(k), block.Y(1));
+        engine.WriteText(weekdayLetters[static_cast<std::size_t>(k - 1)], block.X(k), block.Y(1));
     }
     const DateSerial first =
         EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 1);
@@ -53,9 +52,13 @@ void PrintYearView(const PrintJobState& job, const PrintEnvironment& environment
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
 
-        DrawHeadingBand(engine, frame,
-                        {Inches(L + 3.0 * CW), Inches(T + 0.75 * RH),
-                         FormatDateSerial("yyyy", S, names), 18, "Year View"});
+        DrawHeadingBand(
+            engine, frame,
+            {Inches(L + 3.0 * CW), Inches(T + 0.75 * RH), FormatDateSerial("yyyy", S, names), 18,
+             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Year View"))});
+        //: Sunday to Saturday, one letter each, separated by spaces.
+        const std::array<std::string, 7> weekdayLetters =
+            WeekdayInitials(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "S M T W T F S"));
         const int year = YearOfDate(S);
         // Column by column, so January, April, July, October, February, ...
         for (int i = 0; i <= 2; ++i) {
@@ -67,7 +70,7 @@ void PrintYearView(const PrintJobState& job, const PrintEnvironment& environment
                 engine.WriteTextBottomCentred(
                     names.longMonthNames[static_cast<std::size_t>(month - 1)],
                     Inches(block.left + kTextInset + 0.5 * CW), Inches(block.top + 0.12));
-                DrawMonth(engine, block, year, month);
+                DrawMonth(engine, block, weekdayLetters, year, month);
             }
         }
     });

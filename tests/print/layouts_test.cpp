@@ -43,7 +43,8 @@ void CheckLayout(int columns, int rows, const std::vector<Job>& jobs, const Page
         SCOPED_TRACE(job.format);
         RecordingPrinter printer;
         PrintJobState state{job.gridDate, job.format, static_cast<int>(job.pages.size()) - 1};
-        PrintPages(state, PrintEnvironment{printer.Factory(), nullptr, false, false, job.names});
+        PrintPages(state,
+                   PrintEnvironment{printer.Factory(), nullptr, false, false, job.names, {}});
         const bool wide = job.format % 2 == 1;
         const double W = wide ? 9.5 : 7.0;
         const double H = wide ? 7.0 : 9.5;

@@ -27,10 +27,11 @@ class MonthViewTest : public ::testing::Test {
                LocaleNames names = EnglishLocaleNames()) {
         printer_ = std::make_unique<RecordingPrinter>(config_);
         PrintJobState job{pageDate, 0, 0};
-        PrintMonthView(job,
-                       PrintEnvironment{printer_->Factory(), nullptr, mode.julian, mode.none,
-                                        std::move(names)},
-                       wide);
+        PrintMonthView(
+            job,
+            PrintEnvironment{
+                printer_->Factory(), nullptr, mode.julian, mode.none, std::move(names), {}},
+            wide);
         const PrintStrips strips = wide == 0
                                        ? config_.strips
                                        : PrintStrips{config_.strips.top, config_.strips.right,

@@ -111,7 +111,7 @@ class RecordingCursor : public BusyCursor {
 TEST(PrintJobTest, MonthViewPagesAreSeparateDocumentsInTheirOrientation) {
     RecordingPrinter printer;
     RecordingCursor cursor;
-    PrintEnvironment environment{printer.Factory(), &cursor, false, false, {}};
+    PrintEnvironment environment{printer.Factory(), &cursor, false, false, {}, {}};
     PrintJobState job{EncodeDateSerial(2024, 1, 15), 1, 12};
     PrintPages(job, environment);
 
@@ -135,7 +135,7 @@ TEST(PrintJobTest, FailingPageEndsTheJobThereAndRestoresTheCursor) {
     config.failureMessage = "The printer is offline.";
     RecordingPrinter printer(config);
     RecordingCursor cursor;
-    PrintEnvironment environment{printer.Factory(), &cursor, false, false, {}};
+    PrintEnvironment environment{printer.Factory(), &cursor, false, false, {}, {}};
     PrintJobState job{EncodeDateSerial(2024, 1, 15), 0, 4};
     try {
         PrintPages(job, environment);
@@ -156,8 +156,9 @@ TEST(PrintJobTest, FailureInsideAPageDiscardsThatDocument) {
     RecordingPrinter printer(config);
     RecordingCursor cursor;
     PrintJobState job{EncodeDateSerial(2024, 1, 15), 0, 0};
-    EXPECT_THROW(PrintPages(job, PrintEnvironment{printer.Factory(), &cursor, false, false, {}}),
-                 PrintError);
+    EXPECT_THROW(
+        PrintPages(job, PrintEnvironment{printer.Factory(), &cursor, false, false, {}, {}}),
+        PrintError);
     EXPECT_EQ(printer.Recording().Of(Kind::AbortDocument).size(), 1u);
     EXPECT_EQ(printer.Recording().DocumentsEnded(), 0);
     EXPECT_EQ(cursor.depth, 0);
@@ -168,7 +169,7 @@ TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
     config.strips = {600, 120, 150, 720};  // 1 inch left, 1.2 inch bottom
     RecordingPrinter printer(config);
     PageFrame seen;
-    PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}}, 0,
+    PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}, {}}, 0,
                     [&seen](TPrintObject& engine, const PageFrame& frame) {
                         seen = frame;
                         SetFooterLabel(engine, frame, "Month View");
@@ -206,7 +207,7 @@ TEST(PageFrameTest, ContentAreaOfASheetBeyondSixteenBitPixels) {
     for (const int wide : {0, 1}) {
         RecordingPrinter printer(config);
         PageFrame seen;
-        PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}}, wide,
+        PrintFramedPage(PrintEnvironment{printer.Factory(), nullptr, false, false, {}, {}}, wide,
                         [&seen](TPrintObject& engine, const PageFrame& frame) {
                             seen = frame;
                             SetFooterLabel(engine, frame, "Month View");

@@ -2,6 +2,7 @@
 
 #include <langinfo.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
@@ -17,6 +18,8 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "calendar/text_catalog.h"
+#include "platform/qt/app_translators.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/system_locale_names.h"
 #include "print/paper_size.h"
@@ -31,8 +34,9 @@ constexpr const char* kVersion = TESSARINE_VERSION;
 constexpr int kExitBadArguments = 2;
 constexpr int kExitFailed = 1;
 
-constexpr const char* kUsage =
-    // One line per form, so that the manual page's synopsis is made from it.
+// One line per form, so that the manual page's synopsis is made from it.
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "tessarine-pdf",
     "Usage: tessarine-pdf [OPTION]... --output FILE.pdf\n"
     "  or:  tessarine-pdf --list-formats | --help | --version\n"
     "\n"
@@ -50,7 +54,7 @@ constexpr const char* kUsage =
     "                       existing file is replaced only by a complete new one;\n"
     "                       a FIFO or device is written to, never replaced\n"
     "\n"
-    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n";
+    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n");
 
 struct Options {
     int format = 0;
@@ -65,6 +69,12 @@ struct Options {
 struct BadArguments {
     std::string message;
 };
+
+// A message of the tool in the user's language, its %1, %2 filled in.
+std::string ToolText(const char* source, std::initializer_list<std::string_view> arguments = {}) {
+    return FillPlaceholders(QCoreApplication::translate("tessarine-pdf", source).toStdString(),
+                            arguments);
+}
 
 bool ParseInt(std::string_view text, int& value) {
     if (text.empty()) {
@@ -89,8 +99,11 @@ int ParseFormat(const std::string& text) {
     int index = -1;
     if (ParseInt(text, index)) {
         if (index < 0 || index >= kPageFormatCount) {
-            throw BadArguments{"unknown format " + text + ": the formats are 0 to 11 " +
-                               "(see --list-formats)"};
+            throw BadArguments{
+                ToolText(QT_TRANSLATE_NOOP(
+                             "tessarine-pdf",
+                             "unknown format %1: the formats are 0 to 11 (see --list-formats)"),
+                         {text})};
         }
         return index;
     }
@@ -99,7 +112,8 @@ int ParseFormat(const std::string& text) {
             return i;
         }
     }
-    throw BadArguments{"unknown format \"" + text + "\" (see --list-formats)"};
+    throw BadArguments{ToolText(
+        QT_TRANSLATE_NOOP("tessarine-pdf", "unknown format \"%1\" (see --list-formats)"), {text})};
 }
 
 DateSerial ParseDate(const std::string& text) {
@@ -113,16 +127,20 @@ DateSerial ParseDate(const std::string& text) {
     };
     if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4) || !digits(5, 2) ||
         !digits(8, 2)) {
-        throw BadArguments{"bad date \"" + text + "\": write it as YYYY-MM-DD"};
+        throw BadArguments{ToolText(
+            QT_TRANSLATE_NOOP("tessarine-pdf", "bad date \"%1\": write it as YYYY-MM-DD"), {text})};
     }
     const int year = std::stoi(text.substr(0, 4));
     const int month = std::stoi(text.substr(5, 2));
     const int day = std::stoi(text.substr(8, 2));
     if (year < kFirstSupportedYear || year > kLastSupportedYear) {
-        throw BadArguments{"date " + text + " lies outside the years 1582 to 3000"};
+        throw BadArguments{ToolText(
+            QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 lies outside the years 1582 to 3000"),
+            {text})};
     }
     if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month)) {
-        throw BadArguments{"date " + text + " does not exist"};
+        throw BadArguments{
+            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 does not exist"), {text})};
     }
     return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
                             static_cast<std::uint16_t>(day));
@@ -142,17 +160,20 @@ Options ParseOptions(const std::vector<std::string>& args) {
         const bool known = name == "--format" || name == "--pages" || name == "--date" ||
                            name == "--days" || name == "--paper" || name == "--output";
         if (!known) {
-            throw BadArguments{"unknown option " + name};
+            throw BadArguments{
+                ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "unknown option %1"), {name})};
         }
         for (const std::string& earlier : seen) {
             if (earlier == name) {
-                throw BadArguments{"option " + name + " is given twice"};
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 is given twice"), {name})};
             }
         }
         seen.push_back(name);
         if (!value) {
             if (i + 1 >= args.size()) {
-                throw BadArguments{"option " + name + " needs a value"};
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 needs a value"), {name})};
             }
             value = args[++i];
         }
@@ -161,7 +182,10 @@ Options ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--pages") {
             if (!ParseInt(*value, options.pages) || options.pages < 1 ||
                 options.pages > kMaxConsecutivePages) {
-                throw BadArguments{"pages must be a number from 1 to 13, not \"" + *value + "\""};
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf",
+                                               "pages must be a number from 1 to 13, not \"%1\""),
+                             {*value})};
             }
         } else if (name == "--date") {
             options.date = ParseDate(*value);
@@ -172,7 +196,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
             } else if (days == "none") {
                 options.none = true;
             } else if (days != "doy") {
-                throw BadArguments{"days must be doy, jdn or none, not \"" + *value + "\""};
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "days must be doy, jdn or none, not \"%1\""),
+                    {*value})};
             }
         } else if (name == "--paper") {
             const std::string paper = Lower(*value);
@@ -181,17 +207,21 @@ Options ParseOptions(const std::vector<std::string>& args) {
             } else if (paper == "a4") {
                 options.paper = Paper::A4;
             } else {
-                throw BadArguments{"paper must be letter or a4, not \"" + *value + "\""};
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "paper must be letter or a4, not \"%1\""),
+                    {*value})};
             }
         } else {
             if (value->empty()) {
-                throw BadArguments{"the output file name is empty"};
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "the output file name is empty"))};
             }
             options.output = *value;
         }
     }
     if (options.output.empty()) {
-        throw BadArguments{"no output file: give --output FILE.pdf"};
+        throw BadArguments{
+            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "no output file: give --output FILE.pdf"))};
     }
     return options;
 }
@@ -248,6 +278,7 @@ int WritePdf(const Options& options) {
     environment.ShowJulianDayNumber = options.julian;
     environment.ShowNone = options.none;
     environment.localeNames = SystemLocaleNames();
+    environment.translate = QtTextTranslator();
     PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
     PrintPages(job, environment);
     document.Commit();
@@ -257,15 +288,27 @@ int WritePdf(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Fonts and translations need a GUI application object, never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousMessageHandler = qInstallMessageHandler(QuietMessages);
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+    InstallTranslations();
+
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(kUsage, stdout);
+        std::fputs(QCoreApplication::translate("tessarine-pdf", kUsage).toUtf8().constData(),
+                   stdout);
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
         std::printf("tessarine-pdf %s\n", kVersion);
         return 0;
     }
+    // The names stay English: --format takes them.
     if (args.size() == 1 && args[0] == "--list-formats") {
         ListFormats();
         return 0;
@@ -275,7 +318,8 @@ int main(int argc, char** argv) {
     try {
         for (const std::string& arg : args) {
             if (arg == "--help" || arg == "--version" || arg == "--list-formats") {
-                throw BadArguments{arg + " stands alone"};
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "%1 stands alone"), {arg})};
             }
         }
         options = ParseOptions(args);
@@ -284,14 +328,6 @@ int main(int argc, char** argv) {
         return kExitBadArguments;
     }
 
-    // Fonts need a GUI application object, never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    previousMessageHandler = qInstallMessageHandler(QuietMessages);
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
     SetUpFontSubstitutes();
     try {
         return WritePdf(options);

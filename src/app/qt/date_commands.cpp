@@ -7,6 +7,7 @@
 #include "app/goto_date.h"
 #include "dialogs/qt/date_diff_form.h"
 #include "dialogs/qt/enter_date_form.h"
+#include "platform/qt/app_translators.h"
 
 namespace tessarine {
 
@@ -67,8 +68,8 @@ void DateCommands::RefreshGotoDateCaptions(const std::array<QAction*, 3>& items)
     for (int n = 1; n <= 3; ++n) {
         QAction* item = items[static_cast<std::size_t>(n - 1)];
         if (item == nullptr) continue;
-        QString caption =
-            QString::fromStdString(GotoDateCaption(n, marks_.Get(n), seams_.localeNames));
+        QString caption = QString::fromStdString(
+            GotoDateCaption(n, marks_.Get(n), seams_.localeNames, QtTextTranslator()));
         // A month name with "&" must show it, not turn it into a shortcut.
         item->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
     }

@@ -30,4 +30,12 @@ QString HelpPageFolder(const QString& page, const QStringList& folders) {
     return {};
 }
 
+QString HelpPageInLanguage(const QString& translatedPage, const QString& englishPage,
+                           const QStringList& folders) {
+    for (const QString& folder : folders) {
+        if (QFileInfo(QDir(folder), translatedPage).isFile()) return translatedPage;
+    }
+    return englishPage;
+}
+
 }  // namespace tessarine

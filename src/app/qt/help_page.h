@@ -18,4 +18,9 @@ QStringList HelpPageFolders(const QString& executableFolder);
 // and when none does: the shell then opens nothing, as before.
 QString HelpPageFolder(const QString& page, const QStringList& folders);
 
+// The page in the user's language when one of folders holds it, otherwise
+// the English page.
+QString HelpPageInLanguage(const QString& translatedPage, const QString& englishPage,
+                           const QStringList& folders);
+
 }  // namespace tessarine

@@ -7,6 +7,7 @@
 
 #include "app/qt/main_form.h"
 #include "dialogs/donation_reminder.h"
+#include "platform/qt/app_translators.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/icon_theme_setup.h"
 #include "platform/qt/svg_picture.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
+    tessarine::InstallTranslations();
     QApplication::setWindowIcon(
         tessarine::SvgWindowIcon(QString::fromLatin1(tessarine::kAppIconPicture)));
     tessarine::SetUpFontSubstitutes();

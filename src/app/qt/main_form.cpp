@@ -54,14 +54,20 @@ QIcon GlyphIcon(const char* picture) {
     return SvgIcon(QString::fromLatin1(picture), QSize(kGlyphSize, kGlyphSize));
 }
 
-SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const char* caption,
+SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              const QRect& geometry) {
     auto* button = new SpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromLatin1(caption));
+    button->setText(caption);
     button->setIconSize(QSize(kGlyphSize, kGlyphSize));
     button->setGeometry(geometry);
     return button;
+}
+
+// A longer caption in another language widens its button, once its glyph is
+// set; the English ones fit the widths given.
+void FitCaption(SpeedButton* button) {
+    button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
 }
 
 }  // namespace
@@ -94,8 +100,10 @@ class MainFormClient : public QWidget {
 };
 
 void ShowErrorMessageBox(QWidget* owner, const std::string& message) {
-    QMessageBox::critical(owner, QString::fromLatin1(kApplicationTitle),
-                          QString::fromStdString(message));
+    // Messages with fixed wording come from everywhere, the core included,
+    // in English: those marked for the "Errors" context are translated here.
+    QMessageBox::critical(owner, TjulCalMainForm::tr(kApplicationTitle),
+                          QCoreApplication::translate("Errors", message.c_str()));
 }
 
 TjulCalMainForm::TjulCalMainForm(Shell* shell, QWidget* parent)
@@ -137,7 +145,7 @@ QWidget* TjulCalMainForm::ClientArea() const {
 }
 
 void TjulCalMainForm::FormCreate() {
-    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setWindowTitle(tr(kApplicationTitle));
     ShowSplash();
     client_ = new MainFormClient(*this);
     // Menus keep the desktop's menu font; everything in the client area
@@ -185,11 +193,12 @@ void TjulCalMainForm::FormDestroy() {
 }
 
 void TjulCalMainForm::CreateTopBar() {
-    btnPrint = MakeSpeedButton(client_, "btnPrint", "Print", QRect(1, 2, 80, 31));
+    btnPrint = MakeSpeedButton(client_, "btnPrint", tr("Print"), QRect(1, 2, 80, 31));
     btnPrint->setGlyph(GlyphIcon(kPrintGlyph), SpeedButton::GlyphSide::Left);
+    FitCaption(btnPrint);
     connect(btnPrint, &SpeedButton::clicked, this, &TjulCalMainForm::btnPrintClick);
 
-    lblDateCaption = new QLabel(QStringLiteral("Date"), client_);
+    lblDateCaption = new QLabel(tr("Date"), client_);
     lblDateCaption->setObjectName(QStringLiteral("lblDateCaption"));
     lblDateCaption->setFont(ScreenFont(16, true));
     lblDateCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -198,15 +207,18 @@ void TjulCalMainForm::CreateTopBar() {
     lblDateCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblDateCaption->setGeometry(96, 8, 225, 23);
 
-    btnOrder = MakeSpeedButton(client_, "btnOrder", "Donate", QRect(272, 2, kOrderButtonWidth, 31));
+    btnOrder =
+        MakeSpeedButton(client_, "btnOrder", tr("Donate"), QRect(272, 2, kOrderButtonWidth, 31));
     connect(btnOrder, &SpeedButton::clicked, this, &TjulCalMainForm::btnOrderClick);
 
-    btnHelp = MakeSpeedButton(client_, "btnHelp", "Help", QRect(384, 2, 74, 31));
+    btnHelp = MakeSpeedButton(client_, "btnHelp", tr("Help"), QRect(384, 2, 74, 31));
     // The icon supplies its own disabled picture.
     btnHelp->setGlyph(GlyphIcon(kHelpGlyph), SpeedButton::GlyphSide::Left);
+    FitCaption(btnHelp);
     connect(btnHelp, &SpeedButton::clicked, this, &TjulCalMainForm::btnHelpClick);
 
-    btnExit = MakeSpeedButton(client_, "btnExit", "Exit", QRect(456, 2, 74, 31));
+    btnExit = MakeSpeedButton(client_, "btnExit", tr("Exit"), QRect(456, 2, 74, 31));
+    FitCaption(btnExit);
     connect(btnExit, &SpeedButton::clicked, this, &TjulCalMainForm::btnExitClick);
 }
 
@@ -221,20 +233,22 @@ void TjulCalMainForm::CreateNavigationBar() {
         void (TjulCalMainForm::*handler)();
     };
     const std::array buttons{
-        NavigationButton{&btnLastYear, "btnLastYear", "Last Year", 0, kLastYearGlyph,
+        NavigationButton{&btnLastYear, "btnLastYear", QT_TR_NOOP("Last Year"), 0, kLastYearGlyph,
                          SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastYearClick},
-        NavigationButton{&btnLastMonth, "btnLastMonth", "Last Month", 98, kLastMonthGlyph,
-                         SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnLastMonthClick},
-        NavigationButton{&btnToday, "btnToday", "Today", 197, kTodayGlyph,
+        NavigationButton{&btnLastMonth, "btnLastMonth", QT_TR_NOOP("Last Month"), 98,
+                         kLastMonthGlyph, SpeedButton::GlyphSide::Left,
+                         &TjulCalMainForm::btnLastMonthClick},
+        NavigationButton{&btnToday, "btnToday", QT_TR_NOOP("Today"), 197, kTodayGlyph,
                          SpeedButton::GlyphSide::Left, &TjulCalMainForm::btnTodayClick},
-        NavigationButton{&btnNextMonth, "btnNextMonth", "Next Month", 295, kNextMonthGlyph,
-                         SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextMonthClick},
-        NavigationButton{&btnNextYear, "btnNextYear", "Next Year", 394, kNextYearGlyph,
+        NavigationButton{&btnNextMonth, "btnNextMonth", QT_TR_NOOP("Next Month"), 295,
+                         kNextMonthGlyph, SpeedButton::GlyphSide::Right,
+                         &TjulCalMainForm::btnNextMonthClick},
+        NavigationButton{&btnNextYear, "btnNextYear", QT_TR_NOOP("Next Year"), 394, kNextYearGlyph,
                          SpeedButton::GlyphSide::Right, &TjulCalMainForm::btnNextYearClick},
     };
     for (const NavigationButton& design : buttons) {
         SpeedButton* button =
-            MakeSpeedButton(client_, design.name, design.caption,
+            MakeSpeedButton(client_, design.name, tr(design.caption),
                             QRect(design.left, 256, 100, kNavigationButtonHeight));
         button->setGlyph(GlyphIcon(design.glyph), design.side);
         connect(button, &SpeedButton::clicked, this, design.handler);
@@ -257,7 +271,8 @@ void TjulCalMainForm::CreateCalendar() {
 
 void TjulCalMainForm::SetOrderButtonShown(bool shown) {
     btnOrder->setVisible(shown);
-    btnOrder->resize(shown ? kOrderButtonWidth : kHiddenOrderButtonWidth, btnOrder->height());
+    const int width = std::max(kOrderButtonWidth, btnOrder->sizeHint().width());
+    btnOrder->resize(shown ? width : kHiddenOrderButtonWidth, btnOrder->height());
     FormResize();
 }
 
@@ -420,7 +435,7 @@ void TjulCalMainForm::RunCommand(const std::function<void()>& command) {
     } catch (const std::exception& failure) {
         ShowError(failure.what());
     } catch (...) {
-        ShowError("The command failed for an unknown reason.");
+        ShowError(tr("The command failed for an unknown reason.").toStdString());
     }
 }
 
@@ -442,9 +457,9 @@ void TjulCalMainForm::UpdateDateCaption() {
 void TjulCalMainForm::StartMyHelp(const std::string& /*topic*/) {
     // Started from a desktop menu the working directory is the home folder,
     // so an installed page is looked for beyond it.
-    const QString folder = HelpPageFolder(QString::fromLatin1(kHelpFile),
-                                          HelpPageFolders(QApplication::applicationDirPath()));
-    ShellOpen(kHelpFile, "", kShowNormal, folder.toStdString());
+    const QStringList folders = HelpPageFolders(QApplication::applicationDirPath());
+    const QString page = HelpPageInLanguage(tr(kHelpFile), QString::fromLatin1(kHelpFile), folders);
+    ShellOpen(page.toStdString(), "", kShowNormal, HelpPageFolder(page, folders).toStdString());
 }
 
 void TjulCalMainForm::ShellOpen(const std::string& file, const std::string& parameters,

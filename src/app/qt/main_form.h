@@ -37,8 +37,13 @@ class SpeedButton;
 class TsplashForm;
 struct DonationServices;
 
-inline constexpr char kApplicationTitle[] = "Tessarine - Freeware Edition";
-inline constexpr char kHelpFile[] = "tessarine4.html";
+// In English; windows show TjulCalMainForm::tr(kApplicationTitle).
+inline constexpr char kApplicationTitle[] =
+    QT_TRANSLATE_NOOP("tessarine::TjulCalMainForm", "Tessarine - Freeware Edition");
+//: The help page's file name: tessarine4_<language>.html, the page written
+//: in this language.
+inline constexpr char kHelpFile[] =
+    QT_TRANSLATE_NOOP("tessarine::TjulCalMainForm", "tessarine4.html");
 inline constexpr char kHelpTopic[] = "HLP_WEL1";
 
 // Shows a failure to the user with the window as owner. Every failure the

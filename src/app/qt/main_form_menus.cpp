@@ -11,10 +11,10 @@ namespace tessarine {
 
 QAction* TjulCalMainForm::AddMenuItem(QMenu* menu, const char* name, const char* caption,
                                       const char* hint) {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    QAction* item = menu->addAction(tr(caption));
     item->setObjectName(QString::fromLatin1(name));
     // Hints travel with the items; the window has no line that shows them.
-    item->setStatusTip(QString::fromLatin1(hint));
+    item->setStatusTip(tr(hint));
     return item;
 }
 
@@ -25,10 +25,10 @@ QAction* TjulCalMainForm::AddSeparator(QMenu* menu, const char* name) {
 }
 
 QMenu* TjulCalMainForm::AddSubmenu(const char* name, const char* caption, const char* hint) {
-    auto* submenu = new QMenu(QString::fromLatin1(caption), menuBar());
+    auto* submenu = new QMenu(tr(caption), menuBar());
     submenu->setObjectName(QString::fromLatin1(name));
     submenu->menuAction()->setObjectName(QString::fromLatin1(name));
-    submenu->menuAction()->setStatusTip(QString::fromLatin1(hint));
+    submenu->menuAction()->setStatusTip(tr(hint));
     menuBar()->addMenu(submenu);
     // Once the event that closes the menu is done.
     connect(submenu, &QMenu::aboutToHide, this,
@@ -88,26 +88,36 @@ TjulCalMainForm::TwinItem TjulCalMainForm::Separator(const char* mainName, const
 // The Date menu and the first part of the context menu.
 std::span<const TjulCalMainForm::TwinItem> TjulCalMainForm::DateItems() {
     static const TwinItem items[] = {
-        {"GoToDate2", &Form::GoToDate2, "GotoDate1", &Form::GotoDate1, "Go To Date...",
-         "Go to Date...", "Go to a specific date", &Form::GotoDate1Click, false, false},
+        {"GoToDate2", &Form::GoToDate2, "GotoDate1", &Form::GotoDate1, QT_TR_NOOP("Go To Date..."),
+         QT_TR_NOOP("Go to Date..."), QT_TR_NOOP("Go to a specific date"), &Form::GotoDate1Click,
+         false, false},
         Separator("N5", "N6"),
         {"DisplayDateDifferences1", &Form::DisplayDateDifferences1, "DisplayDateDifferences2",
-         &Form::DisplayDateDifferences2, "Display Date Differences...", nullptr,
-         "Display Date Differences", &Form::DisplayDateDifferences1Click, false, false},
+         &Form::DisplayDateDifferences2, QT_TR_NOOP("Display Date Differences..."), nullptr,
+         QT_TR_NOOP("Display Date Differences"), &Form::DisplayDateDifferences1Click, false, false},
         Separator("N1", "N2"),
-        {"SetasDate12", &Form::SetasDate12, "SetasDate11", &Form::SetasDate11, "Set as Date 1",
-         nullptr, "Mark current date as Date 1", &Form::SetasDate11Click, false, false},
-        {"SetasDate22", &Form::SetasDate22, "SetasDate21", &Form::SetasDate21, "Set as Date 2",
-         nullptr, "Mark current date as Date 2", &Form::SetasDate21Click, false, false},
-        {"SetasDate32", &Form::SetasDate32, "SetasDate31", &Form::SetasDate31, "Set as Date 3",
-         nullptr, "Mark current date as Date 3", &Form::SetasDate31Click, false, false},
+        {"SetasDate12", &Form::SetasDate12, "SetasDate11", &Form::SetasDate11,
+         QT_TR_NOOP("Set as Date 1"), nullptr, QT_TR_NOOP("Mark current date as Date 1"),
+         &Form::SetasDate11Click, false, false},
+        {"SetasDate22", &Form::SetasDate22, "SetasDate21", &Form::SetasDate21,
+         QT_TR_NOOP("Set as Date 2"), nullptr, QT_TR_NOOP("Mark current date as Date 2"),
+         &Form::SetasDate21Click, false, false},
+        {"SetasDate32", &Form::SetasDate32, "SetasDate31", &Form::SetasDate31,
+         QT_TR_NOOP("Set as Date 3"), nullptr, QT_TR_NOOP("Mark current date as Date 3"),
+         &Form::SetasDate31Click, false, false},
         Separator("N4", "N3"),
-        {"GotoDate12", &Form::GotoDate12, "GotoDate11", &Form::GotoDate11, "Go to Date 1", nullptr,
-         "Jump to the date previously marked as Date 1", &Form::GotoDate11Click, false, false},
-        {"GotoDate22", &Form::GotoDate22, "GotoDate21", &Form::GotoDate21, "Go to Date 2", nullptr,
-         "Jump to the date previously marked as Date 2", &Form::GotoDate21Click, false, false},
-        {"GotoDate32", &Form::GotoDate32, "GotoDate31", &Form::GotoDate31, "Go to Date 3", nullptr,
-         "Jump to the date previously marked as Date 3", &Form::GotoDate31Click, false, false},
+        {"GotoDate12", &Form::GotoDate12, "GotoDate11", &Form::GotoDate11,
+         QT_TR_NOOP("Go to Date 1"), nullptr,
+         QT_TR_NOOP("Jump to the date previously marked as Date 1"), &Form::GotoDate11Click, false,
+         false},
+        {"GotoDate22", &Form::GotoDate22, "GotoDate21", &Form::GotoDate21,
+         QT_TR_NOOP("Go to Date 2"), nullptr,
+         QT_TR_NOOP("Jump to the date previously marked as Date 2"), &Form::GotoDate21Click, false,
+         false},
+        {"GotoDate32", &Form::GotoDate32, "GotoDate31", &Form::GotoDate31,
+         QT_TR_NOOP("Go to Date 3"), nullptr,
+         QT_TR_NOOP("Jump to the date previously marked as Date 3"), &Form::GotoDate31Click, false,
+         false},
     };
     return items;
 }
@@ -116,13 +126,14 @@ std::span<const TjulCalMainForm::TwinItem> TjulCalMainForm::DateItems() {
 std::span<const TjulCalMainForm::TwinItem> TjulCalMainForm::DayNumberItems() {
     static const TwinItem items[] = {
         {"ShowDayofYear1", &Form::ShowDayofYear1, "ShowDayofYear2", &Form::ShowDayofYear2,
-         "Show Day of Year", nullptr, "Show Day of Year ", &Form::ShowDayofYear1Click, true, true},
+         QT_TR_NOOP("Show Day of Year"), nullptr, QT_TR_NOOP("Show Day of Year "),
+         &Form::ShowDayofYear1Click, true, true},
         {"ShowJulianDayNumbers1", &Form::ShowJulianDayNumbers1, "ShowJulianDayNumbers2",
-         &Form::ShowJulianDayNumbers2, "Show Chronological Julian Day Numbers", nullptr,
-         "Uniform count of days from -4712 January 1 (Chronological Julian Day Number)",
+         &Form::ShowJulianDayNumbers2, QT_TR_NOOP("Show Chronological Julian Day Numbers"), nullptr,
+         QT_TR_NOOP("Uniform count of days from -4712 January 1 (Chronological Julian Day Number)"),
          &Form::ShowJulianDayNumbers1Click, true, false},
-        {"ShowNone1", &Form::ShowNone1, "ShowNone2", &Form::ShowNone2, "Show None", nullptr,
-         "Do not show Day Numbers", &Form::ShowNone1Click, true, false},
+        {"ShowNone1", &Form::ShowNone1, "ShowNone2", &Form::ShowNone2, QT_TR_NOOP("Show None"),
+         nullptr, QT_TR_NOOP("Do not show Day Numbers"), &Form::ShowNone1Click, true, false},
     };
     return items;
 }
@@ -145,29 +156,31 @@ void TjulCalMainForm::AddTwinItems(QMenu* menu, std::span<const TwinItem> items,
 void TjulCalMainForm::CreateMainMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = AddSubmenu("File1", "&File", "File Menu");
-    Print1 = AddMenuItem(file, "Print1", "&Print Planner or Calendar...",
-                         "Print Calendar for current month");
+    QMenu* file = AddSubmenu("File1", QT_TR_NOOP("&File"), QT_TR_NOOP("File Menu"));
+    Print1 = AddMenuItem(file, "Print1", QT_TR_NOOP("&Print Planner or Calendar..."),
+                         QT_TR_NOOP("Print Calendar for current month"));
     connect(Print1, &QAction::triggered, this, &TjulCalMainForm::Print1Click);
     AddSeparator(file, "N7");
-    connect(AddMenuItem(file, "Exit1", "E&xit", "Exit this program"), &QAction::triggered, this,
-            &TjulCalMainForm::Exit1Click);
+    connect(AddMenuItem(file, "Exit1", QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit this program")),
+            &QAction::triggered, this, &TjulCalMainForm::Exit1Click);
 
-    Date1 = AddSubmenu("Date1", "&Date", "Date Functions");
+    Date1 = AddSubmenu("Date1", QT_TR_NOOP("&Date"), QT_TR_NOOP("Date Functions"));
     AddTwinItems(Date1, DateItems(), false);
     connect(Date1, &QMenu::aboutToShow, this, &TjulCalMainForm::Date1Click);
 
-    QMenu* options = AddSubmenu("Options1", "&Options", "");
+    QMenu* options = AddSubmenu("Options1", QT_TR_NOOP("&Options"), "");
     AddTwinItems(options, DayNumberItems(), false);
     AddSeparator(options, "N9");
-    UseStandardColorSet1 =
-        Checkable(AddMenuItem(options, "UseStandardColorSet1", "Standard Colors", ""), true);
-    UseDefaultColorset1 = Checkable(
-        AddMenuItem(options, "UseDefaultColorset1", "Green and Yellow", "Use default color set"),
-        false);
-    UseBusinessColorset1 = Checkable(
-        AddMenuItem(options, "UseBusinessColorset1", "Silver and Teal", "Use Business Colors"),
-        false);
+    UseStandardColorSet1 = Checkable(
+        AddMenuItem(options, "UseStandardColorSet1", QT_TR_NOOP("Standard Colors"), ""), true);
+    UseDefaultColorset1 =
+        Checkable(AddMenuItem(options, "UseDefaultColorset1", QT_TR_NOOP("Green and Yellow"),
+                              QT_TR_NOOP("Use default color set")),
+                  false);
+    UseBusinessColorset1 =
+        Checkable(AddMenuItem(options, "UseBusinessColorset1", QT_TR_NOOP("Silver and Teal"),
+                              QT_TR_NOOP("Use Business Colors")),
+                  false);
     connect(UseStandardColorSet1, &QAction::triggered, this,
             &TjulCalMainForm::UseStandardColorSet1Click);
     connect(UseDefaultColorset1, &QAction::triggered, this,
@@ -175,14 +188,15 @@ void TjulCalMainForm::CreateMainMenu() {
     connect(UseBusinessColorset1, &QAction::triggered, this,
             &TjulCalMainForm::UseBusinessColorset1Click);
 
-    QMenu* help = AddSubmenu("Help1", "&Help", "Help Menu");
-    connect(AddMenuItem(help, "Instructions1", "&Help Contents", "Program Instructions screen"),
+    QMenu* help = AddSubmenu("Help1", QT_TR_NOOP("&Help"), QT_TR_NOOP("Help Menu"));
+    connect(AddMenuItem(help, "Instructions1", QT_TR_NOOP("&Help Contents"),
+                        QT_TR_NOOP("Program Instructions screen")),
             &QAction::triggered, this, &TjulCalMainForm::Instructions1Click);
-    connect(AddMenuItem(help, "About1", "&About Tessarine...", ""), &QAction::triggered, this,
-            &TjulCalMainForm::About1Click);
+    connect(AddMenuItem(help, "About1", QT_TR_NOOP("&About Tessarine..."), ""), &QAction::triggered,
+            this, &TjulCalMainForm::About1Click);
     AddSeparator(help, "N10");
-    connect(AddMenuItem(help, "MakeaDonation1", "Make a Donation", ""), &QAction::triggered, this,
-            &TjulCalMainForm::MakeaDonation1Click);
+    connect(AddMenuItem(help, "MakeaDonation1", QT_TR_NOOP("Make a Donation"), ""),
+            &QAction::triggered, this, &TjulCalMainForm::MakeaDonation1Click);
 }
 
 void TjulCalMainForm::CreatePopupMenu() {

@@ -42,7 +42,7 @@ TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial 
                      Qt::MSWindowsFixedSizeDialogHint,
                  kResultEscape, std::move(startMyHelp)) {
     setObjectName(QStringLiteral("dateDiffForm"));
-    setWindowTitle(QStringLiteral("Display Date Differences"));
+    setWindowTitle(tr("Display Date Differences"));
     setFont(ScreenFont(11));
     setFixedSize(483, 208);
 
@@ -70,8 +70,8 @@ TDateDiffForm::TDateDiffForm(QWidget* owner, DateSerial markedDate1, DateSerial 
     r3c3 = MakeTableLabel(this, "r3c3", 352, 120);
     cells_ = {{{r1c1, r1c2, r1c3}, {r2c1, r2c2, r2c3}, {r3c1, r3c2, r3c3}}};
 
-    btnClose = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                               QStringLiteral("Close"), this);
+    btnClose =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(366, 164, 100, 31);
     btnClose->setFocus();
@@ -107,7 +107,7 @@ void TDateDiffForm::FormCreate(DateSerial markedDate1, DateSerial markedDate2,
             // A bare number means nothing read out of its grid: name the two
             // dates it lies between.
             cells_[i][j]->setAccessibleName(
-                QStringLiteral("%1 minus %2: %3 days")
+                tr("%1 minus %2: %3 days")
                     .arg(QString::fromStdString(table.rowHeaders[i].text),
                          QString::fromStdString(table.columnHeaders[j].text),
                          QString::fromStdString(table.cells[i][j].text)));

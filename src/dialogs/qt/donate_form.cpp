@@ -1,6 +1,7 @@
 #include "dialogs/qt/donate_form.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,7 +59,7 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
       reminder_(reminder),
       services_(services) {
     setObjectName(QStringLiteral("DonateForm"));
-    setWindowTitle(QStringLiteral("Make a Donation"));
+    setWindowTitle(tr("Make a Donation"));
     setFont(ScreenFont(11));
     setFixedSize(366, 473);
     PaintFixed(*this, kMoneyGreen);
@@ -66,18 +67,19 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 350, 135);
-    Image1->setAccessibleName(QStringLiteral("Make a Donation"));
+    Image1->setAccessibleName(tr("Make a Donation"));
 
     rgDonate = new QGroupBox(this);
     rgDonate->setObjectName(QStringLiteral("rgDonate"));
     rgDonate->setGeometry(8, 152, 350, 145);
-    rgDonate->setAccessibleName(QStringLiteral("Your answer"));
+    rgDonate->setAccessibleName(tr("Your answer"));
     PaintFixed(*rgDonate, kCream);
     auto* column = new QVBoxLayout(rgDonate);
     column->setContentsMargins(8, 4, 8, 4);
     answers_ = new QButtonGroup(this);
     for (int answer = 0; answer < kDonationAnswerCount; ++answer) {
-        auto* item = new QRadioButton(QString::fromLatin1(kDonationAnswerTexts[answer]), rgDonate);
+        auto* item = new QRadioButton(
+            QCoreApplication::translate("DonationAnswers", kDonationAnswerTexts[answer]), rgDonate);
         item->setObjectName(QStringLiteral("rgDonate%1").arg(answer));
         answers_->addButton(item, answer);
         column->addWidget(item);
@@ -89,20 +91,20 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
     Panel1->setGeometry(8, 304, 350, 121);
     PaintFixed(*Panel1, kCream);
     Label1 = MakePanelLabel(Panel1, "Label1",
-                            QStringLiteral("Donations help offset the cost of running the "
-                                           "Tessarine web site, and they are a way to say thank "
-                                           "you for a job well done."),
+                            tr("Donations help offset the cost of running the "
+                               "Tessarine web site, and they are a way to say thank "
+                               "you for a job well done."),
                             QRect(8, 8, 337, 41));
     Label2 = MakePanelLabel(Panel1, "Label2",
-                            QStringLiteral("Donating is completely optional, and the amount you "
-                                           "give is entirely up to you.  Thank you."),
+                            tr("Donating is completely optional, and the amount you "
+                               "give is entirely up to you.  Thank you."),
                             QRect(8, 56, 337, 41));
     lblHomePage = MakeLinkLabel(Panel1, "lblHomePage", QString::fromUtf8(HomePageUrl()), font(),
                                 QRect(98, 104, 149, 13));
     lblHomePage->setCursor(Qt::PointingHandCursor);
 
     ntmOK = new QPushButton(SvgIcon(QString::fromLatin1(kProceedGlyph), QSize(16, 16)),
-                            QStringLiteral("Proceed"), this);
+                            tr("Proceed"), this);
     ntmOK->setObjectName(QStringLiteral("ntmOK"));
     ntmOK->setGeometry(224, 432, 133, 33);
     ntmOK->setDefault(true);

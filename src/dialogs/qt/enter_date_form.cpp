@@ -19,11 +19,11 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
                  kResultCancel, std::move(startMyHelp)),
       enteredDateText_(enteredDateText) {
     setObjectName(QStringLiteral("enterDateForm"));
-    setWindowTitle(QStringLiteral("Go to a date"));
+    setWindowTitle(tr("Go to a date"));
     setFont(ScreenFont(11));
     setFixedSize(307, 124);
 
-    Label1 = new QLabel(QStringLiteral("Please enter date as YYYYMMDD"), this);
+    Label1 = new QLabel(tr("Please enter date as YYYYMMDD"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     // The label grows with its text like an auto-sized one, so a wider
     // substitute font never clips it.
@@ -36,16 +36,15 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
     // The label names the field, for screen readers too.
     Label1->setBuddy(edNewDate);
 
-    btnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                QStringLiteral("Cancel"), this);
+    btnCancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(80, 80, 100, 31);
     QPalette cancelPalette = btnCancel->palette();
     cancelPalette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     btnCancel->setPalette(cancelPalette);
 
-    btnOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
-                            this);
+    btnOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(192, 80, 100, 31);
     QFont boldFont = font();

@@ -40,7 +40,7 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
       mode_(mode),
       shell_(shell) {
     setObjectName(QStringLiteral("splashForm"));
-    setWindowTitle(QStringLiteral("About Tessarine"));
+    setWindowTitle(tr("About Tessarine"));
     setFixedSize(kWidth, kHeight);
     if (mode_ == Mode::StartUp) {
         // The main window behind it keeps the keys and is usable at once.
@@ -60,15 +60,15 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
     btnClose->setFocusPolicy(Qt::NoFocus);
     btnClose->setAutoRaise(true);
     btnClose->setGeometry(258, 6, 16, 16);
-    btnClose->setAccessibleName(QStringLiteral("Close"));
+    btnClose->setAccessibleName(tr("Close"));
     QPalette closePalette = btnClose->palette();
     closePalette.setColor(QPalette::ButtonText, Qt::white);
     btnClose->setPalette(closePalette);
     btnClose->setVisible(mode_ == Mode::About);
     connect(btnClose, &QToolButton::clicked, this, &TsplashForm::btnCloseClick);
 
-    lblSubtitle = MakeLabel(this, "lblSubtitle", QStringLiteral("Freeware Edition"),
-                            QRect(8, 72, 265, 22), ScreenFont(13, true), QColor(0, 0, 255));
+    lblSubtitle = MakeLabel(this, "lblSubtitle", tr("Freeware Edition"), QRect(8, 72, 265, 22),
+                            ScreenFont(13, true), QColor(0, 0, 255));
     lblSubtitle->setWordWrap(true);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Tessarine v4.00"), QRect(8, 32, 265, 33),
                        ScreenFont(13, true), Qt::black);

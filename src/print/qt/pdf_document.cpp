@@ -1,5 +1,6 @@
 #include "print/qt/pdf_document.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <string_view>
 
@@ -25,7 +26,10 @@ class PdfPageDevice : public QtCanvasDevice {
 
     void SetOrientation(PageOrientation orientation) override {
         if (open_) {
-            throw PrintError("The page orientation cannot change while a document is printing.");
+            throw PrintError(
+                QCoreApplication::translate(
+                    "Errors", "The page orientation cannot change while a document is printing.")
+                    .toStdString());
         }
         orientation_ = orientation;
     }
@@ -99,21 +103,27 @@ void PdfDocument::StartPage(PageOrientation orientation) {
     if (pages_ == 0) {
         if (!painter_.begin(writer_.get())) {
             throw PrintError(
-                QStringLiteral("Cannot start the PDF file \"%1\".").arg(path_).toStdString());
+                QCoreApplication::translate("Errors", "Cannot start the PDF file \"%1\".")
+                    .arg(path_)
+                    .toStdString());
         }
     } else if (!writer_->newPage()) {
-        throw PrintError(QStringLiteral("Cannot add a page to \"%1\".").arg(path_).toStdString());
+        throw PrintError(QCoreApplication::translate("Errors", "Cannot add a page to \"%1\".")
+                             .arg(path_)
+                             .toStdString());
     }
     ++pages_;
 }
 
 void PdfDocument::Commit() {
     if (pages_ == 0) {
-        throw PrintError("No page was printed.");
+        throw PrintError(
+            QCoreApplication::translate("Errors", "No page was printed.").toStdString());
     }
     if (painter_.isActive() && !painter_.end()) {
-        throw PrintError(
-            QStringLiteral("Cannot finish the PDF file \"%1\".").arg(path_).toStdString());
+        throw PrintError(QCoreApplication::translate("Errors", "Cannot finish the PDF file \"%1\".")
+                             .arg(path_)
+                             .toStdString());
     }
     writer_.reset();
     const QByteArray& content = buffer_.data();

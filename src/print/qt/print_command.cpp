@@ -1,10 +1,12 @@
 #include "print/qt/print_command.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <exception>
 
+#include "platform/qt/app_translators.h"
 #include "print/qt/qt_print_device.h"
 
 namespace tessarine {
@@ -58,11 +60,13 @@ PrintJobState RunPrintCommand(QWidget* owner, const PrintCommandContext& context
         environment.ShowJulianDayNumber = context.ShowJulianDayNumber;
         environment.ShowNone = context.ShowNone;
         environment.localeNames = context.localeNames;
+        environment.translate = QtTextTranslator();
         PrintPages(job, environment);
     } catch (const std::exception& failure) {
         showError(failure.what());
     } catch (...) {
-        showError("Printing failed for an unknown reason.");
+        showError(QCoreApplication::translate("Errors", "Printing failed for an unknown reason.")
+                      .toStdString());
     }
     return job;
 }

@@ -1,6 +1,7 @@
 #include "print/qt/print_sel_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -28,13 +29,13 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
                  kModalCancel, std::move(startMyHelp)),
       job_(job) {
     setObjectName(QStringLiteral("printSelDialog"));
-    setWindowTitle(QStringLiteral("Print Calendar Pages"));
+    setWindowTitle(tr("Print Calendar Pages"));
     // Pixels, like the other dialogs: the client is a fixed pixel size, and
     // a point size grows with the desktop's font resolution past it.
     setFont(ScreenFont(11));
     setFixedSize(307, 179);
 
-    Label1 = new QLabel(QStringLiteral("1) Select Page Format  -"), this);
+    Label1 = new QLabel(tr("1) Select Page Format  -"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(16, 16);
     Label1->adjustSize();
@@ -42,7 +43,7 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     cbPageFormat = new QComboBox(this);
     cbPageFormat->setObjectName(QStringLiteral("cbPageFormat"));
     for (const PageFormat& format : PageFormats()) {
-        cbPageFormat->addItem(QString::fromLatin1(format.listText));
+        cbPageFormat->addItem(QCoreApplication::translate("PageFormats", format.listText));
     }
     cbPageFormat->setMaxVisibleItems(kPageFormatCount);
     cbPageFormat->setGeometry(32, 40, 257, cbPageFormat->sizeHint().height());
@@ -50,10 +51,10 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     // A screen reader would name the list by its current item otherwise.
     // Qt on Linux keeps the item as the name and announces the label it is
     // the buddy of; elsewhere the accessible name counts.
-    cbPageFormat->setAccessibleName(QStringLiteral("Page format"));
+    cbPageFormat->setAccessibleName(tr("Page format"));
     Label1->setBuddy(cbPageFormat);
 
-    Label2 = new QLabel(QStringLiteral("2) Select number of consecutive pages to print --"), this);
+    Label2 = new QLabel(tr("2) Select number of consecutive pages to print --"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(16, 72);
     Label2->adjustSize();
@@ -66,10 +67,10 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     cbConsecutivePages->setMaxVisibleItems(kMaxConsecutivePages);
     cbConsecutivePages->setGeometry(32, 96, 257, cbConsecutivePages->sizeHint().height());
     cbConsecutivePages->setCurrentIndex(0);
-    cbConsecutivePages->setAccessibleName(QStringLiteral("Consecutive pages"));
+    cbConsecutivePages->setAccessibleName(tr("Consecutive pages"));
     Label2->setBuddy(cbConsecutivePages);
 
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(80, 136, 100, 31);
     btnCancel->setIcon(ButtonIcon(*btnCancel, "dialog-cancel", QStyle::SP_DialogCancelButton));
@@ -79,7 +80,7 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     cancelPalette.setColor(QPalette::ButtonText, Qt::red);
     btnCancel->setPalette(cancelPalette);
 
-    btnOK = new QPushButton(QStringLiteral("Print"), this);
+    btnOK = new QPushButton(tr("Print"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(192, 136, 100, 31);
     btnOK->setIcon(ButtonIcon(*btnOK, "document-print", QStyle::SP_DialogOkButton));

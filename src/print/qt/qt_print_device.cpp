@@ -1,8 +1,10 @@
 #include "print/qt/qt_print_device.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
+#include "platform/qt/app_translators.h"
 #include "print/qt/printer_facts.h"
 
 namespace tessarine {
@@ -11,10 +13,10 @@ QtPrinterDevice::QtPrinterDevice(std::shared_ptr<PrintFaces> faces)
     : QtCanvasDevice(std::move(faces)) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        const std::string problem = PrinterProblemMessage(QueryPrinterFacts());
+        const std::string problem = PrinterProblemMessage(QueryPrinterFacts(), QtTextTranslator());
         // The system says there is a printer after all, but the toolkit found
         // none: still no default as far as printing here goes.
-        throw PrintError(problem.empty() ? NoDefaultPrinterMessage() : problem);
+        throw PrintError(problem.empty() ? NoDefaultPrinterMessage(QtTextTranslator()) : problem);
     }
     printer_.setPrinterName(info.printerName());
     // QPrinter does not take the queue's own paper size by itself.
@@ -33,7 +35,10 @@ QtPrinterDevice::~QtPrinterDevice() {
 
 void QtPrinterDevice::SetOrientation(PageOrientation orientation) {
     if (painter_.isActive()) {
-        throw PrintError("The page orientation cannot change while a document is printing.");
+        throw PrintError(
+            QCoreApplication::translate(
+                "Errors", "The page orientation cannot change while a document is printing.")
+                .toStdString());
     }
     printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
@@ -41,7 +46,8 @@ void QtPrinterDevice::SetOrientation(PageOrientation orientation) {
 
 void QtPrinterDevice::BeginDocument() {
     if (!painter_.begin(&printer_)) {
-        throw PrintError(QStringLiteral("The printer \"%1\" could not start the document.")
+        throw PrintError(QCoreApplication::translate(
+                             "Errors", "The printer \"%1\" could not start the document.")
                              .arg(printer_.printerName())
                              .toStdString());
     }
@@ -52,7 +58,8 @@ void QtPrinterDevice::EndDocument() {
     FlushTexts();
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error) {
-        throw PrintError(QStringLiteral("The printer \"%1\" could not finish the document.")
+        throw PrintError(QCoreApplication::translate(
+                             "Errors", "The printer \"%1\" could not finish the document.")
                              .arg(printer_.printerName())
                              .toStdString());
     }
@@ -69,9 +76,10 @@ void QtPrinterDevice::AbortDocument() noexcept {
 void QtPrinterDevice::NewPage() {
     FlushTexts();
     if (!printer_.newPage()) {
-        throw PrintError(QStringLiteral("The printer \"%1\" could not start a new sheet.")
-                             .arg(printer_.printerName())
-                             .toStdString());
+        throw PrintError(
+            QCoreApplication::translate("Errors", "The printer \"%1\" could not start a new sheet.")
+                .arg(printer_.printerName())
+                .toStdString());
     }
     ++page_;
 }

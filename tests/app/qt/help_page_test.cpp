@@ -61,6 +61,22 @@ class HelpPageTest : public QObject {
 
         QCOMPARE(folder, opened.isEmpty() ? QString() : root.filePath(opened));
     }
+
+    // A translated page anywhere wins; without one the English page is opened.
+    void pageInTheUserLanguageWhenThereIsOne() {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QStringList folders{root.filePath(QStringLiteral("cwd")),
+                                  root.filePath(QStringLiteral("share"))};
+        for (const QString& folder : folders) QVERIFY(QDir().mkpath(folder));
+        QFile page(root.filePath(QStringLiteral("share/tessarine4_de.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        const QString english = QStringLiteral("tessarine4.html");
+        QCOMPARE(HelpPageInLanguage(QStringLiteral("tessarine4_de.html"), english, folders),
+                 QStringLiteral("tessarine4_de.html"));
+        QCOMPARE(HelpPageInLanguage(QStringLiteral("tessarine4_fr.html"), english, folders),
+                 english);
+    }
 };
 
 QTEST_GUILESS_MAIN(HelpPageTest)

@@ -29,11 +29,14 @@ QString ToolPath() {
         .filePath(QStringLiteral("../tessarine-pdf"));
 }
 
-ToolRun RunTool(const QStringList& arguments, const QString& workingDirectory = {}) {
+// locale: the user's locale, as in "de_DE.UTF-8"; the C locale by default.
+ToolRun RunTool(const QStringList& arguments, const QString& workingDirectory = {},
+                const QString& locale = QStringLiteral("C.UTF-8")) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.remove(QStringLiteral("LANGUAGE"));
     process.setProcessEnvironment(environment);
     if (!workingDirectory.isEmpty()) {
         process.setWorkingDirectory(workingDirectory);
@@ -290,6 +293,23 @@ class PdfToolTest : public QObject {
         QVERIFY(CheckMonthPage(pages[1], 2024, 12, Days::DayOfYear).isEmpty());
         QVERIFY(CheckMonthPage(pages[2], 2025, 1, Days::DayOfYear).isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.pdf"});
+    }
+
+    void aGermanUserGetsGermanPagesAndMessages() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("woche.pdf"));
+        const QString german = QStringLiteral("de_DE.UTF-8");
+        const ToolRun run =
+            RunTool({"--format", "4", "--date", "2024-05-15", "--output", pdf}, {}, german);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QString text = tessarine::testing::ReadPdfText(pdf);
+        for (const char* expected : {"13. Mai 2024 bis 19. Mai 2024", "Wochenplaner", "Notizen"}) {
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        }
+        QVERIFY(!text.contains(QStringLiteral("Weekly Planner")));
+        const ToolRun bad = RunTool({"--pages", "20", "--output", pdf}, {}, german);
+        QCOMPARE(bad.exitCode, 2);
+        QVERIFY2(bad.err.contains(QStringLiteral("eine Zahl von 1 bis 13")), qPrintable(bad.err));
     }
 
     void badArgumentsWriteNothing_data() {

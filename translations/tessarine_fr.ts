@@ -1,0 +1,625 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>DonationAnswers</name>
+    <message>
+        <source>Yes, take me to the donations page now!</source>
+        <translation>Oui, emmenez-moi tout de suite à la page des dons&#xa0;!</translation>
+    </message>
+    <message>
+        <source>I still have to check it a bit more, show this again in two weeks</source>
+        <translation>Je l’essaie encore, rappelez-le-moi dans deux semaines</translation>
+    </message>
+    <message>
+        <source>I already made a donation, don&apos;t show this dialog again</source>
+        <translation>J’ai déjà fait un don, ne plus afficher cette fenêtre</translation>
+    </message>
+    <message>
+        <source>No, I don&apos;t want to donate, never show this dialog again</source>
+        <translation>Non, pas de don, ne plus jamais afficher cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Not now, notify me again in 1 day</source>
+        <translation>Pas maintenant, rappelez-le-moi dans 1 jour</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>The printer reports no usable resolution.</source>
+        <translation>L’imprimante n’indique aucune résolution utilisable.</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Aucune imprimante n’est disponible.</translation>
+    </message>
+    <message>
+        <source>The printing service is not running, so no printer can be reached. Start it (for example &apos;sudo systemctl start cups&apos;) and print again.</source>
+        <translation>Le service d’impression n’est pas lancé&#xa0;: aucune imprimante n’est joignable. Démarrez-le (par exemple avec «&#xa0;sudo systemctl start cups&#xa0;») puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; named by the %2 setting does not exist. Correct or remove %2, or set up a printer of that name, and print again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» désignée par le réglage %2 n’existe pas. Corrigez ou supprimez %2, ou installez une imprimante de ce nom, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Choose a default printer in the system&apos;s printer settings and print again.</source>
+        <translation>Aucune imprimante par défaut n’est configurée. Choisissez une imprimante par défaut dans les réglages d’impression du système, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The page orientation cannot change while a document is printing.</source>
+        <translation>L’orientation de la page ne peut pas changer pendant l’impression d’un document.</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF file &quot;%1&quot;.</source>
+        <translation>Impossible de commencer le fichier PDF «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot add a page to &quot;%1&quot;.</source>
+        <translation>Impossible d’ajouter une page à «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No page was printed.</source>
+        <translation>Aucune page n’a été imprimée.</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF file &quot;%1&quot;.</source>
+        <translation>Impossible de terminer le fichier PDF «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Printing failed for an unknown reason.</source>
+        <translation>L’impression a échoué pour une raison inconnue.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the document.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu commencer le document.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not finish the document.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu terminer le document.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start a new sheet.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu commencer une nouvelle feuille.</translation>
+    </message>
+</context>
+<context>
+    <name>PageFormats</name>
+    <message>
+        <source>Monthly View</source>
+        <translation>Vue mensuelle</translation>
+    </message>
+    <message>
+        <source>Monthly View (wide format)</source>
+        <translation>Vue mensuelle (format paysage)</translation>
+    </message>
+    <message>
+        <source>Biweekly Planner</source>
+        <translation>Agenda sur deux semaines</translation>
+    </message>
+    <message>
+        <source>Biweekly Planner (wide format)</source>
+        <translation>Agenda sur deux semaines (format paysage)</translation>
+    </message>
+    <message>
+        <source>Weekly Planner</source>
+        <translation>Agenda hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Weekly Planner (wide format)</source>
+        <translation>Agenda hebdomadaire (format paysage)</translation>
+    </message>
+    <message>
+        <source>Two Day Planner</source>
+        <translation>Agenda sur deux jours</translation>
+    </message>
+    <message>
+        <source>Two Day Planner (wide format)</source>
+        <translation>Agenda sur deux jours (format paysage)</translation>
+    </message>
+    <message>
+        <source>Yearly Calendar View</source>
+        <translation>Calendrier annuel</translation>
+    </message>
+    <message>
+        <source>Yearly Calendar View (wide format)</source>
+        <translation>Calendrier annuel (format paysage)</translation>
+    </message>
+    <message>
+        <source>Year Planner</source>
+        <translation>Planning annuel</translation>
+    </message>
+    <message>
+        <source>Year Planner (wide format)</source>
+        <translation>Planning annuel (format paysage)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>Biweekly Planner</source>
+        <translation>Agenda sur deux semaines</translation>
+    </message>
+    <message>
+        <source>Month View</source>
+        <translation>Vue mensuelle</translation>
+    </message>
+    <message>
+        <source>mmmm d, yyyy</source>
+        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year.</extracomment>
+        <translation>d mmmm yyyy</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Weekly Planner</source>
+        <translation>Agenda hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Two Day Planner</source>
+        <translation>Agenda sur deux jours</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Vue annuelle</translation>
+    </message>
+    <message>
+        <source>Yearly Planner</source>
+        <translation>Planning annuel</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>M T W T F S S</source>
+        <extracomment>Monday to Sunday, one letter each, separated by spaces.</extracomment>
+        <translation>L M M J V S D</translation>
+    </message>
+    <message>
+        <source>S M T W T F S</source>
+        <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
+        <translation>D L M M J V S</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine-pdf</name>
+    <message>
+        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
+  or:  tessarine-pdf --list-formats | --help | --version
+
+Writes calendar pages, one page per printed sheet, to FILE.pdf.
+
+  --format N|NAME      page format by number or by its name (see --list-formats);
+                       default 0
+  --pages 1..13        consecutive pages; default 1
+  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
+                       default today
+  --days doy|jdn|none  second number in Month View cells: day of year,
+                       chronological Julian Day Number or none; default doy
+  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
+  --output FILE.pdf    the PDF file to write, or - for standard output; an
+                       existing file is replaced only by a complete new one;
+                       a FIFO or device is written to, never replaced
+
+Exit status: 0 written, 1 the file could not be written, 2 bad arguments.
+</source>
+        <translation>Usage&#xa0;: tessarine-pdf [OPTION]... --output FICHIER.pdf
+  ou&#xa0;:  tessarine-pdf --list-formats | --help | --version
+
+Écrit des pages de calendrier, une page par feuille imprimée, dans FICHIER.pdf.
+
+  --format N|NOM       format de page par numéro ou par nom (voir --list-formats)&#xa0;;
+                       0 par défaut
+  --pages 1..13        pages consécutives&#xa0;; 1 par défaut
+  --date YYYY-MM-DD    la date de départ des pages, de 1582-01-01 à 3000-12-31&#xa0;;
+                       aujourd’hui par défaut
+  --days doy|jdn|none  second nombre dans les cases de la vue mensuelle&#xa0;: jour
+                       de l’année, jour julien chronologique ou rien&#xa0;; doy par
+                       défaut
+  --paper letter|a4    taille de la feuille&#xa0;; par défaut celle de la langue du
+                       système
+  --output FICHIER.pdf le fichier PDF à écrire, ou - pour la sortie standard&#xa0;;
+                       un fichier existant n’est remplacé que par un nouveau
+                       fichier complet&#xa0;; une FIFO ou un périphérique reçoit
+                       l’écriture, sans jamais être remplacé
+
+Code de retour&#xa0;: 0 écrit, 1 le fichier n’a pas pu être écrit, 2 arguments
+incorrects.
+</translation>
+    </message>
+    <message>
+        <source>unknown format %1: the formats are 0 to 11 (see --list-formats)</source>
+        <translation>format inconnu %1&#xa0;: les formats vont de 0 à 11 (voir --list-formats)</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot; (see --list-formats)</source>
+        <translation>format inconnu «&#xa0;%1&#xa0;» (voir --list-formats)</translation>
+    </message>
+    <message>
+        <source>bad date &quot;%1&quot;: write it as YYYY-MM-DD</source>
+        <translation>date incorrecte «&#xa0;%1&#xa0;»&#xa0;: écrivez-la sous la forme YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>date %1 lies outside the years 1582 to 3000</source>
+        <translation>la date %1 est en dehors des années 1582 à 3000</translation>
+    </message>
+    <message>
+        <source>date %1 does not exist</source>
+        <translation>la date %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option %1 is given twice</source>
+        <translation>l’option %1 est donnée deux fois</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>pages must be a number from 1 to 13, not &quot;%1&quot;</source>
+        <translation>le nombre de pages doit aller de 1 à 13, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>days must be doy, jdn or none, not &quot;%1&quot;</source>
+        <translation>days doit valoir doy, jdn ou none, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>paper must be letter or a4, not &quot;%1&quot;</source>
+        <translation>paper doit valoir letter ou a4, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the output file name is empty</source>
+        <translation>le nom du fichier de sortie est vide</translation>
+    </message>
+    <message>
+        <source>no output file: give --output FILE.pdf</source>
+        <translation>aucun fichier de sortie&#xa0;: indiquez --output FICHIER.pdf</translation>
+    </message>
+    <message>
+        <source>%1 stands alone</source>
+        <translation>%1 s’emploie seul</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TDateDiffForm</name>
+    <message>
+        <source>Display Date Differences</source>
+        <translation>Afficher les écarts entre dates</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 minus %2: %3 days</source>
+        <translation>%1 moins %2&#xa0;: %3 jours</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TDonateForm</name>
+    <message>
+        <source>Make a Donation</source>
+        <translation>Faire un don</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Donations help offset the cost of running the Tessarine web site, and they are a way to say thank you for a job well done.</source>
+        <translation>Les dons aident à couvrir les frais du site web de Tessarine, et ils sont une façon de dire merci pour un travail bien fait.</translation>
+    </message>
+    <message>
+        <source>Donating is completely optional, and the amount you give is entirely up to you.  Thank you.</source>
+        <translation>Le don est entièrement facultatif, et son montant ne dépend que de vous.  Merci.</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TenterDateForm</name>
+    <message>
+        <source>Go to a date</source>
+        <translation>Aller à une date</translation>
+    </message>
+    <message>
+        <source>Please enter date as YYYYMMDD</source>
+        <translation>Saisissez la date au format AAAAMMJJ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TjulCalMainForm</name>
+    <message>
+        <source>Go to Date %1 - %2</source>
+        <translation>Aller à la date %1 - %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>Faire un don</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>An préc.</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois préc.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Mois suiv.</translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>An suiv.</translation>
+    </message>
+    <message>
+        <source>The command failed for an unknown reason.</source>
+        <translation>La commande a échoué pour une raison inconnue.</translation>
+    </message>
+    <message>
+        <source>Tessarine - Freeware Edition</source>
+        <translation>Tessarine - Édition gratuite</translation>
+    </message>
+    <message>
+        <source>Go To Date...</source>
+        <translation>Aller à la date...</translation>
+    </message>
+    <message>
+        <source>Go to Date...</source>
+        <translation>Aller à la date...</translation>
+    </message>
+    <message>
+        <source>Go to a specific date</source>
+        <translation>Aller à une date précise</translation>
+    </message>
+    <message>
+        <source>Display Date Differences...</source>
+        <translation>Afficher les écarts entre dates...</translation>
+    </message>
+    <message>
+        <source>Display Date Differences</source>
+        <translation>Afficher les écarts entre dates</translation>
+    </message>
+    <message>
+        <source>Set as Date 1</source>
+        <translation>Définir comme date 1</translation>
+    </message>
+    <message>
+        <source>Mark current date as Date 1</source>
+        <translation>Marquer la date courante comme date 1</translation>
+    </message>
+    <message>
+        <source>Set as Date 2</source>
+        <translation>Définir comme date 2</translation>
+    </message>
+    <message>
+        <source>Mark current date as Date 2</source>
+        <translation>Marquer la date courante comme date 2</translation>
+    </message>
+    <message>
+        <source>Set as Date 3</source>
+        <translation>Définir comme date 3</translation>
+    </message>
+    <message>
+        <source>Mark current date as Date 3</source>
+        <translation>Marquer la date courante comme date 3</translation>
+    </message>
+    <message>
+        <source>Go to Date 1</source>
+        <translation>Aller à la date 1</translation>
+    </message>
+    <message>
+        <source>Jump to the date previously marked as Date 1</source>
+        <translation>Aller à la date marquée auparavant comme date 1</translation>
+    </message>
+    <message>
+        <source>Go to Date 2</source>
+        <translation>Aller à la date 2</translation>
+    </message>
+    <message>
+        <source>Jump to the date previously marked as Date 2</source>
+        <translation>Aller à la date marquée auparavant comme date 2</translation>
+    </message>
+    <message>
+        <source>Go to Date 3</source>
+        <translation>Aller à la date 3</translation>
+    </message>
+    <message>
+        <source>Jump to the date previously marked as Date 3</source>
+        <translation>Aller à la date marquée auparavant comme date 3</translation>
+    </message>
+    <message>
+        <source>Show Day of Year</source>
+        <translation>Afficher le jour de l’année</translation>
+    </message>
+    <message>
+        <source>Show Day of Year </source>
+        <translation>Afficher le jour de l’année </translation>
+    </message>
+    <message>
+        <source>Show Chronological Julian Day Numbers</source>
+        <translation>Afficher les jours juliens chronologiques</translation>
+    </message>
+    <message>
+        <source>Uniform count of days from -4712 January 1 (Chronological Julian Day Number)</source>
+        <translation>Décompte continu des jours depuis le 1er janvier -4712 (jour julien chronologique)</translation>
+    </message>
+    <message>
+        <source>Show None</source>
+        <translation>Ne rien afficher</translation>
+    </message>
+    <message>
+        <source>Do not show Day Numbers</source>
+        <translation>Ne pas afficher de numéros de jour</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>File Menu</source>
+        <translation>Menu Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print Planner or Calendar...</source>
+        <translation>&amp;Imprimer un agenda ou un calendrier...</translation>
+    </message>
+    <message>
+        <source>Print Calendar for current month</source>
+        <translation>Imprimer le calendrier du mois courant</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit this program</source>
+        <translation>Quitter ce programme</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>Date Functions</source>
+        <translation>Fonctions de date</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Standard Colors</source>
+        <translation>Couleurs standard</translation>
+    </message>
+    <message>
+        <source>Green and Yellow</source>
+        <translation>Vert et jaune</translation>
+    </message>
+    <message>
+        <source>Use default color set</source>
+        <translation>Utiliser le jeu de couleurs par défaut</translation>
+    </message>
+    <message>
+        <source>Silver and Teal</source>
+        <translation>Argent et bleu canard</translation>
+    </message>
+    <message>
+        <source>Use Business Colors</source>
+        <translation>Utiliser les couleurs sobres</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help Menu</source>
+        <translation>Menu Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Contents</source>
+        <translation>&amp;Sommaire de l’aide</translation>
+    </message>
+    <message>
+        <source>Program Instructions screen</source>
+        <translation>Mode d’emploi du programme</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessarine...</source>
+        <translation>À &amp;propos de Tessarine...</translation>
+    </message>
+    <message>
+        <source>Make a Donation</source>
+        <translation>Faire un don</translation>
+    </message>
+    <message>
+        <source>tessarine4.html</source>
+        <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
+        <translation>tessarine4_fr.html</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TprintSelDialog</name>
+    <message>
+        <source>Print Calendar Pages</source>
+        <translation>Imprimer des pages de calendrier</translation>
+    </message>
+    <message>
+        <source>1) Select Page Format  -</source>
+        <translation>1) Choisissez le format de page  -</translation>
+    </message>
+    <message>
+        <source>Page format</source>
+        <translation>Format de page</translation>
+    </message>
+    <message>
+        <source>2) Select number of consecutive pages to print --</source>
+        <translation>2) Choisissez le nombre de pages consécutives --</translation>
+    </message>
+    <message>
+        <source>Consecutive pages</source>
+        <translation>Pages consécutives</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TsplashForm</name>
+    <message>
+        <source>About Tessarine</source>
+        <translation>À propos de Tessarine</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Freeware Edition</source>
+        <translation>Édition gratuite</translation>
+    </message>
+</context>
+</TS>

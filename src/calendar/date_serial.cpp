@@ -25,6 +25,21 @@ void date_detail::ThrowDateEncodeError() {
     throw DateEncodeError();
 }
 
+std::int32_t date_detail::ClassicalJulianDayNumber(int year, int month, int day) {
+    if (month < 3) {
+        year -= 1;
+        month += 12;
+    }
+    // trunc(365.25 (Y + 4716)) + trunc(30.6001 (M + 1)) + D + B - 1524 in
+    // exact integers: 30.6001 k is never whole for the month numbers met.
+    const std::int64_t y = year;
+    const std::int64_t a = y / 100;
+    const std::int64_t b = 2 - a + a / 4;
+    const std::int64_t yearDays = (y + 4716) * 1461 / 4;
+    const std::int64_t monthDays = (month + 1) * std::int64_t{306001} / 10000;
+    return static_cast<std::int32_t>(yearDays + monthDays + day + b - 1524);
+}
+
 DateSerial EncodeDateSerial(const DateFields& fields) {
     return EncodeDateSerial(fields.year, fields.month, fields.day);
 }

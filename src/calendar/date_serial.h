@@ -72,6 +72,8 @@ inline constexpr DateSerial kFirstEncodable = -693593;  // 0001-01-01
 inline constexpr DateSerial kLastEncodable = 2958465;   // 9999-12-31
 inline constexpr std::array<int, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 [[noreturn]] void ThrowDateEncodeError();
+// The defining steps, in exact integers, for any fields.
+std::int32_t ClassicalJulianDayNumber(int year, int month, int day);
 }  // namespace date_detail
 
 inline bool IsGregorianLeapYear(int year) {
@@ -130,30 +132,19 @@ inline DateFields DecodeDateSerial(DateSerial serial) {
 inline std::int32_t ChronologicalJulianDayNumber(int year, int month, int day) {
     const auto y1 = static_cast<std::uint32_t>(year);
     const auto m1 = static_cast<std::uint32_t>(month);
-    if (y1 - 1 < 9999u && m1 - 1 < 12u) [[likely]] {
-        // The same count as EncodeDateSerial, from 0000-03-01, moved to the
-        // Julian Day Number's origin; the day is added as given, as the
-        // classical formula below does.
-        const std::uint32_t beforeMarch = m1 <= 2 ? 1 : 0;
-        const std::uint32_t y = y1 - beforeMarch;
-        const std::uint32_t m = m1 + 12 * beforeMarch;
-        const std::uint32_t century = y / 100;
-        const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
-        const std::uint32_t monthDays = (979 * m - 2919) / 32;
-        return static_cast<std::int32_t>(yearDays + monthDays) + day + 1721119;
+    if (y1 - 1 >= 9999u || m1 - 1 >= 12u) [[unlikely]] {
+        return date_detail::ClassicalJulianDayNumber(year, month, day);
     }
-    if (month < 3) {
-        year -= 1;
-        month += 12;
-    }
-    // The classical formula, trunc(365.25 (Y + 4716)) + trunc(30.6001 (M + 1))
-    // + D + B - 1524, in exact integers.
-    const std::int64_t y = year;
-    const std::int64_t a = y / 100;
-    const std::int64_t b = 2 - a + a / 4;
-    const std::int64_t yearDays = (y + 4716) * 1461 / 4;
-    const std::int64_t monthDays = (month + 1) * std::int64_t{306001} / 10000;
-    return static_cast<std::int32_t>(yearDays + monthDays + day + b - 1524);
+    // The same count as EncodeDateSerial, from 0000-03-01, moved to the
+    // Julian Day Number's origin; the day is added as given, as the
+    // classical steps do.
+    const std::uint32_t beforeMarch = m1 <= 2 ? 1 : 0;
+    const std::uint32_t y = y1 - beforeMarch;
+    const std::uint32_t m = m1 + 12 * beforeMarch;
+    const std::uint32_t century = y / 100;
+    const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
+    const std::uint32_t monthDays = (979 * m - 2919) / 32;
+    return static_cast<std::int32_t>(yearDays + monthDays) + day + 1721119;
 }
 
 }  // namespace tessarine

@@ -1,15 +1,40 @@
 #include "calendar/contrast.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace tessarine {
 
 namespace {
 
-double Linear(std::uint8_t channel) {
+// x to the power 1/5 for 0 < x <= 1, by Newton's method from 1: it falls
+// towards the root and then doubles its correct digits each step.
+constexpr double FifthRoot(double x) {
+    double root = 1.0;
+    for (int step = 0; step < 64; ++step) {
+        root = (4 * root + x / (root * root * root * root)) / 5;
+    }
+    return root;
+}
+
+// The sRGB channel's linear light. The power 2.4 is the square times the
+// fifth root of the square, so the table is built while compiling and the
+// program needs no power function at start-up.
+constexpr double LinearLight(int channel) {
     const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    if (c <= 0.04045) return c / 12.92;
+    const double squared = ((c + 0.055) / 1.055) * ((c + 0.055) / 1.055);
+    return squared * FifthRoot(squared);
+}
+
+constexpr std::array<double, 256> kLinearLight = [] {
+    std::array<double, 256> table{};
+    for (int channel = 0; channel < 256; ++channel) table[channel] = LinearLight(channel);
+    return table;
+}();
+
+double Linear(std::uint8_t channel) {
+    return kLinearLight[channel];
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <ostream>
 #include <system_error>
 #include <vector>
 
@@ -265,8 +265,14 @@ class RegHiveStore::HiveFile {
     }
 
     void Report(const std::string& line) {
-        std::ostream& out = context_->diagnostics ? *context_->diagnostics : std::cerr;
-        out << "tessarine: " << line << '\n' << std::flush;
+        if (context_->diagnostics != nullptr) {
+            *context_->diagnostics << "tessarine: " << line << '\n' << std::flush;
+            return;
+        }
+        // Standard error through C stdio: the C++ streams would set up their
+        // locale machinery at every start for a line that is rarely written.
+        std::fprintf(stderr, "tessarine: %s\n", line.c_str());
+        std::fflush(stderr);
     }
 
     void ReportOnce(const std::string& line) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tessarine {
 namespace {
 
@@ -26,6 +28,13 @@ TEST(ContrastTest, ReadableTextColorKeepsWhatReadsAndOtherwiseTakesTheBetterExtr
             << std::hex << c.background << " " << c.preferred;
     }
     EXPECT_DOUBLE_EQ(ContrastRatio(kBlack, kWhite), 21.0);
+    // Every grey's luminance is the sRGB formula's, power function and all.
+    for (int level = 0; level < 256; ++level) {
+        const double c = level / 255.0;
+        const double expected = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        const auto grey = static_cast<Color>(level * 0x010101);
+        EXPECT_NEAR(RelativeLuminance(grey), expected, 1e-14) << level;
+    }
     EXPECT_DOUBLE_EQ(ContrastRatio(0x808000, 0x808000), 1.0);
 }
 

@@ -10,7 +10,7 @@
 #include "platform/qt/app_translators.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/icon_theme_setup.h"
-#include "platform/qt/svg_picture.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/termination_signals.h"
 #include "platform/reg_hive_store.h"
 
@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     tessarine::InstallTranslations();
-    QApplication::setWindowIcon(
-        tessarine::SvgWindowIcon(QString::fromLatin1(tessarine::kAppIconPicture)));
+    QApplication::setWindowIcon(tessarine::WindowIcon(tessarine::kAppIconPicture));
     tessarine::SetUpFontSubstitutes();
     tessarine::SetUpIconTheme();
     tessarine::QuitOnTerminationSignals();

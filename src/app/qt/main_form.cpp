@@ -19,10 +19,10 @@
 #include "app/qt/help_page.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "platform/qt/font_setup.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/qt_color.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
-#include "platform/qt/svg_picture.h"
 #include "platform/qt/system_locale_names.h"
 #include "platform/reg_hive_store.h"
 
@@ -42,16 +42,8 @@ constexpr int kGlyphSize = 16;
 
 // The buttons' glyphs are our own pictures: the same on every desktop, and
 // no icon-theme look-up at start-up.
-constexpr char kPrintGlyph[] = ":/images/glyph-print.svg";
-constexpr char kHelpGlyph[] = ":/images/glyph-help.svg";
-constexpr char kLastYearGlyph[] = ":/images/glyph-last-year.svg";
-constexpr char kLastMonthGlyph[] = ":/images/glyph-last-month.svg";
-constexpr char kTodayGlyph[] = ":/images/glyph-today.svg";
-constexpr char kNextMonthGlyph[] = ":/images/glyph-next-month.svg";
-constexpr char kNextYearGlyph[] = ":/images/glyph-next-year.svg";
-
 QIcon GlyphIcon(const char* picture) {
-    return SvgIcon(QString::fromLatin1(picture), QSize(kGlyphSize, kGlyphSize));
+    return PictureIcon(picture, QSize(kGlyphSize, kGlyphSize));
 }
 
 SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,

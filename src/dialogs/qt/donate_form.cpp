@@ -13,7 +13,7 @@
 #include "dialogs/qt/link_label.h"
 #include "dialogs/web_addresses.h"
 #include "platform/qt/font_setup.h"
-#include "platform/qt/svg_picture.h"
+#include "platform/qt/pictures.h"
 
 namespace tessarine {
 
@@ -103,8 +103,7 @@ TDonateForm::TDonateForm(QWidget* owner, DonationReminder& reminder,
                                 QRect(98, 104, 149, 13));
     lblHomePage->setCursor(Qt::PointingHandCursor);
 
-    ntmOK = new QPushButton(SvgIcon(QString::fromLatin1(kProceedGlyph), QSize(16, 16)),
-                            tr("Proceed"), this);
+    ntmOK = new QPushButton(PictureIcon(kProceedGlyph, QSize(16, 16)), tr("Proceed"), this);
     ntmOK->setObjectName(QStringLiteral("ntmOK"));
     ntmOK->setGeometry(224, 432, 133, 33);
     ntmOK->setDefault(true);
@@ -129,8 +128,7 @@ void TDonateForm::SelectAnswer(int answer) {
 }
 
 void TDonateForm::showEvent(QShowEvent* event) {
-    Image1->setPixmap(
-        SvgPixmap(QString::fromLatin1(kDonatePicture), Image1->size(), devicePixelRatioF()));
+    Image1->setPixmap(PicturePixmap(kDonatePicture, Image1->size(), devicePixelRatioF()));
     FormDialog::showEvent(event);
 }
 

@@ -6,7 +6,7 @@
 #include "dialogs/qt/link_label.h"
 #include "dialogs/web_addresses.h"
 #include "platform/qt/font_setup.h"
-#include "platform/qt/svg_picture.h"
+#include "platform/qt/pictures.h"
 
 namespace tessarine {
 
@@ -88,7 +88,7 @@ TsplashForm::TsplashForm(QWidget* owner, Mode mode, Shell& shell)
 
 void TsplashForm::showEvent(QShowEvent* event) {
     // Drawn for the screen it shows on, so it stays crisp at any scale.
-    Image1->setPixmap(SvgPixmap(QString::fromLatin1(kSplashPicture), size(), devicePixelRatioF()));
+    Image1->setPixmap(PicturePixmap(kSplashPicture, size(), devicePixelRatioF()));
     FormDialog::showEvent(event);
 }
 

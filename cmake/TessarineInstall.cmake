@@ -37,6 +37,8 @@ foreach(help_page IN LISTS help_pages)
 endforeach()
 
 install(TARGETS tessarine tessarine-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the program looks for it: lib/tessarine beside its bin folder.
+install(TARGETS tessarine-printer LIBRARY DESTINATION lib/tessarine)
 install(FILES ${help_pages} DESTINATION ${data_dir})
 install(FILES ${packaging}/${TESSARINE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -7,7 +7,7 @@
 #include <exception>
 
 #include "platform/qt/app_translators.h"
-#include "print/qt/qt_print_device.h"
+#include "print/qt/default_printer.h"
 
 namespace tessarine {
 

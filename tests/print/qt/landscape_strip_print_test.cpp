@@ -14,7 +14,8 @@
 
 #include "platform/qt/font_setup.h"
 #include "print/print_job.h"
-#include "print/qt/qt_print_device.h"
+#include "print/qt/default_printer.h"
+#include "print/qt/printer/qt_print_device.h"
 #include "support/qt/cups_pdf_output.h"
 #include "support/qt/pdf_text_helpers.h"
 

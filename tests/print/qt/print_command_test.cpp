@@ -13,7 +13,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "print/qt/qt_print_device.h"
+#include "print/qt/default_printer.h"
+#include "print/qt/printer/qt_print_device.h"
 #include "support/recording_print_device.h"
 
 using namespace tessarine;

@@ -49,8 +49,4 @@ class QtPrinterDevice : public QtCanvasDevice {
     int page_ = 0;
 };
 
-// Makes a QtPrinterDevice for every page; the pages of a job share their
-// faces.
-PrintDeviceFactory DefaultPrinterFactory();
-
 }  // namespace tessarine

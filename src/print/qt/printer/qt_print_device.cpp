@@ -1,4 +1,4 @@
-#include "print/qt/qt_print_device.h"
+#include "print/qt/printer/qt_print_device.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -131,12 +131,6 @@ QPaintDevice* QtPrinterDevice::MeasuringDevice() const {
 
 QPainter* QtPrinterDevice::ActivePainter() {
     return painter_.isActive() ? &painter_ : nullptr;
-}
-
-PrintDeviceFactory DefaultPrinterFactory() {
-    return [faces = std::make_shared<PrintFaces>()]() -> std::unique_ptr<PrintDevice> {
-        return std::make_unique<QtPrinterDevice>(faces);
-    };
 }
 
 }  // namespace tessarine

@@ -1,0 +1,54 @@
+#include "print/qt/default_printer.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QStringList>
+#include <memory>
+
+#include "print/qt/print_faces.h"
+#include "print/qt/printer/printer_module.h"
+
+namespace tessarine {
+
+namespace {
+
+// Installed beside the program's library folder, or in an uninstalled build
+// beside the program or at the build's top.
+QStringList ModuleCandidates() {
+    const QString name = QString::fromLatin1(kPrinterModuleName);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {programDir + QStringLiteral("/../lib/tessarine/") + name,
+            programDir + QStringLiteral("/") + name,
+            QStringLiteral(TESSARINE_BUILD_DIR "/") + name};
+}
+
+NewPrinterDevice OpenPrinterModule() {
+    QString problem;
+    for (const QString& candidate : ModuleCandidates()) {
+        QLibrary module(candidate);
+        // Never unloaded: the devices it makes run its code.
+        if (!module.load()) {
+            if (problem.isEmpty() || QLibrary::isLibrary(candidate)) problem = module.errorString();
+            continue;
+        }
+        if (auto make = reinterpret_cast<NewPrinterDevice>(
+                module.resolve(TESSARINE_NEW_PRINTER_DEVICE_NAME))) {
+            return make;
+        }
+        problem = module.errorString();
+    }
+    throw PrintError("Printing is not available: its module could not be opened (" +
+                     problem.toStdString() + ").");
+}
+
+}  // namespace
+
+PrintDeviceFactory DefaultPrinterFactory() {
+    return [faces = std::make_shared<PrintFaces>(),
+            make = NewPrinterDevice{nullptr}]() mutable -> std::unique_ptr<PrintDevice> {
+        if (make == nullptr) make = OpenPrinterModule();
+        return std::unique_ptr<PrintDevice>(make(&faces));
+    };
+}
+
+}  // namespace tessarine

@@ -4,14 +4,13 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QList>
-#include <QRawFont>
 #include <QRectF>
 #include <QString>
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+#include "platform/qt/numeral_glyphs.h"
 
 namespace tessarine {
 
@@ -24,12 +23,9 @@ namespace tessarine {
 // drawing, so a text drawn only once never pays for it. The glyphs are drawn
 // exactly where drawing the text places them: the pixels are the same.
 //
-// The day numbers beside the days ("2025 084", "2460676") are new texts with
-// every month shown, and shaping them was half the cost of a month step. In
-// a left-to-right layout they are put together from the glyphs of their
-// digits and spaces instead, shaped once per font, as long as the font
-// places every neighbouring pair of them exactly as its parts (no kerning,
-// no ligature): each pair is checked once, the first time it is needed.
+// The day numbers beside the days are put together from their digits'
+// glyphs in a left-to-right layout (see NumeralGlyphs): shaping them was half
+// the cost of a month step.
 class ShapedTexts {
   public:
     struct Entry {
@@ -70,22 +66,9 @@ class ShapedTexts {
         }
     };
 
-    // The characters day numbers are made of: '0' to '9', then the space.
-    static constexpr int kNumeralCount = 11;
-    static int NumeralIndex(char c);
-    struct Numeral {
-        bool shaped = false;
-        bool single = false;  // one glyph of the main face
-        quint32 glyph = 0;
-        qreal advance = 0;
-    };
-    enum class PairFit : std::uint8_t { Unknown, Exact, Shaped };
-
     // Fills a new entry from the numerals' glyphs when the text is made of
     // them only and the font places it exactly so; false otherwise.
     bool Compose(Entry& entry, std::string_view text);
-    const Numeral& NumeralGlyph(int index);
-    bool PairIsExact(int left, int right);
     // One line of `text` laid out in the current font and direction.
     QList<QGlyphRun> LayOut(const QString& text, qreal* advance) const;
 
@@ -97,9 +80,7 @@ class ShapedTexts {
     int ascent_ = 0;
     int height_ = 0;
     std::unordered_map<std::string, Entry, Hash, std::equal_to<>> entries_;
-    QRawFont numeralFont_;
-    std::array<Numeral, kNumeralCount> numerals_{};
-    std::array<PairFit, kNumeralCount * kNumeralCount> pairs_{};
+    NumeralGlyphs numerals_;
 };
 
 }  // namespace tessarine

@@ -36,32 +36,46 @@ PrintFaces::Face::Face(const PrintFont& font, const QPaintDevice& device) : font
     leading_ = std::max(metrics.leading(), 0);
 }
 
+QList<QGlyphRun> PrintFaces::Face::LayOut(const QString& text, const QPaintDevice& device,
+                                          qreal* advance) const {
+    QTextLayout layout(text, font_, &device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // The line's advance is what QFontMetrics::horizontalAdvance gives,
+    // trailing spaces included, without shaping the text a second time.
+    if (advance != nullptr) *advance = line.horizontalAdvance();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions) {
+            position.ry() -= line.ascent();
+        }
+        run.setPositions(positions);
+        // The layout gave the run its line's box; the glyphs' own bounds
+        // are where ink can fall.
+        run.setBoundingRect(QRectF());
+    }
+    return runs;
+}
+
 const PrintFaces::ShapedText& PrintFaces::Face::Shaped(const std::string& text,
                                                        const QPaintDevice& device) {
     const auto [entry, added] = shaped_.try_emplace(text);
-    if (added) {
-        const QString qtext = QString::fromStdString(text);
-        QTextLayout layout(qtext, font_, &device);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        // The line's advance is what QFontMetrics::horizontalAdvance gives,
-        // trailing spaces included, without shaping the text a second time.
-        entry->second.advance = qRound(line.horizontalAdvance());
-        for (QGlyphRun run : layout.glyphRuns()) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF& position : positions) {
-                position.ry() -= line.ascent();
-            }
-            run.setPositions(positions);
-            // The layout gave the run its line's box; the glyphs' own bounds
-            // are where ink can fall.
-            run.setBoundingRect(QRectF());
-            entry->second.ink |= run.boundingRect();
-            entry->second.shape.append(run);
-        }
+    if (!added) return entry->second;
+    ShapedText& shaped = entry->second;
+    const NumeralGlyphs::LayOut layOut = [this, &device](const QString& part, qreal* advance) {
+        return LayOut(part, device, advance);
+    };
+    qreal advance = 0;
+    if (std::optional<QGlyphRun> run = numerals_.Compose(text, layOut, &advance)) {
+        shaped.shape = {*run};
+    } else {
+        shaped.shape = LayOut(QString::fromStdString(text), device, &advance);
     }
-    return entry->second;
+    shaped.advance = qRound(advance);
+    for (const QGlyphRun& run : shaped.shape) shaped.ink |= run.boundingRect();
+    return shaped;
 }
 
 std::size_t PrintFaces::KeyHash::operator()(const Key& key) const {

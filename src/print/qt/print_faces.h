@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/qt/numeral_glyphs.h"
 #include "print/print_device.h"
 
 namespace tessarine {
@@ -44,11 +45,15 @@ class PrintFaces {
         const ShapedText& Shaped(const std::string& text, const QPaintDevice& device);
 
       private:
+        QList<QGlyphRun> LayOut(const QString& text, const QPaintDevice& device,
+                                qreal* advance) const;
+
         QFont font_;
         int height_ = 0;
         int ascent_ = 0;
         int leading_ = 0;
         std::unordered_map<std::string, ShapedText> shaped_;
+        NumeralGlyphs numerals_;  // day numbers put together from their digits
     };
 
     // The face of `font` at `device`'s resolution.

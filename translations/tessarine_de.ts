@@ -82,6 +82,10 @@
         <source>The printer &quot;%1&quot; could not start a new sheet.</source>
         <translation>Der Drucker „%1“ konnte kein neues Blatt beginnen.</translation>
     </message>
+    <message>
+        <source>Printing is not available: its module could not be opened (%1).</source>
+        <translation>Drucken ist nicht möglich: Das Druckmodul konnte nicht geöffnet werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -82,6 +82,10 @@
         <source>The printer &quot;%1&quot; could not start a new sheet.</source>
         <translation>La impresora «%1» no pudo iniciar una hoja nueva.</translation>
     </message>
+    <message>
+        <source>Printing is not available: its module could not be opened (%1).</source>
+        <translation>No se puede imprimir: no se pudo abrir su módulo (%1).</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

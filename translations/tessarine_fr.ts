@@ -82,6 +82,10 @@
         <source>The printer &quot;%1&quot; could not start a new sheet.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas pu commencer une nouvelle feuille.</translation>
     </message>
+    <message>
+        <source>Printing is not available: its module could not be opened (%1).</source>
+        <translation>L’impression n’est pas disponible&#xa0;: son module n’a pas pu être ouvert (%1).</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -12,9 +12,13 @@ namespace tessarine {
 
 namespace {
 
-// Installed beside the program's library folder, or in an uninstalled build
-// beside the program or at the build's top.
+// TESSARINE_PRINTER_MODULE names the module outright when set (for a
+// packager's own layout); otherwise it is installed beside the program's
+// library folder, or in an uninstalled build beside the program or at the
+// build's top.
 QStringList ModuleCandidates() {
+    const QString named = qEnvironmentVariable("TESSARINE_PRINTER_MODULE");
+    if (!named.isEmpty()) return {named};
     const QString name = QString::fromLatin1(kPrinterModuleName);
     const QString programDir = QCoreApplication::applicationDirPath();
     return {programDir + QStringLiteral("/../lib/tessarine/") + name,
@@ -37,8 +41,11 @@ NewPrinterDevice OpenPrinterModule() {
         }
         problem = module.errorString();
     }
-    throw PrintError("Printing is not available: its module could not be opened (" +
-                     problem.toStdString() + ").");
+    throw PrintError(
+        QCoreApplication::translate(
+            "Errors", "Printing is not available: its module could not be opened (%1).")
+            .arg(problem)
+            .toStdString());
 }
 
 }  // namespace

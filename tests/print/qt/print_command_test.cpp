@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -193,6 +194,25 @@ class PrintCommandTest : public QObject {
         QCOMPARE(errors.messages.size(), 1);
         QVERIFY(!errors.messages[0].isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // Printing's code is opened when the first page is made; without it the
+    // job ends with one message saying so.
+    void aMissingPrinterModuleIsAClearError() {
+        QTemporaryDir dir;
+        qputenv("TESSARINE_PRINTER_MODULE", dir.filePath(QStringLiteral("gone.so")).toUtf8());
+        ErrorLog errors;
+        ScriptedRunner runner = Choose(0, 1);
+        PrintCommandContext context;
+        context.SelectedDate = EncodeDateSerial(2024, 1, 15);
+        context.dialogRunner = &runner;
+        context.showError = errors.Display();
+        context.makeDevice = DefaultPrinterFactory();
+        RunPrintCommand(nullptr, context);
+        qunsetenv("TESSARINE_PRINTER_MODULE");
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages[0].contains(QStringLiteral("module")),
+                 qPrintable(errors.messages[0]));
     }
 
     void theStandardErrorBoxShowsTheMessage() {

@@ -91,20 +91,29 @@ inline int MonthLength(int year, int month) {
 // Both conversions count days from 0000-03-01 so that the leap day ends its
 // year; months and days come from affine functions instead of tables and
 // loops.
-inline DateSerial EncodeDateSerial(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
-    // Every month has 28 days, so most days need no month-length lookup.
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-        (day > 28 && day > MonthLength(year, month))) {
-        date_detail::ThrowDateEncodeError();
-    }
+namespace date_detail {
+// Days from 0000-03-01 to the day before the first of `month` in `year`
+// (year 1..9999, month 1..12): 1899-12-01 gives 693870.
+inline std::uint32_t DaysBeforeMonth(std::uint32_t year, std::uint32_t month) {
     const std::uint32_t beforeMarch = month <= 2 ? 1 : 0;
     const std::uint32_t y = year - beforeMarch;        // years since 0000-03-01
     const std::uint32_t m = month + 12 * beforeMarch;  // 3 = March .. 14 = February
     const std::uint32_t century = y / 100;
     const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
     const std::uint32_t monthDays = (979 * m - 2919) / 32;
+    return yearDays + monthDays;
+}
+}  // namespace date_detail
+
+inline DateSerial EncodeDateSerial(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
+    // Every month has 28 days, so most days need no month-length lookup.
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        (day > 28 && day > MonthLength(year, month))) {
+        date_detail::ThrowDateEncodeError();
+    }
     // 0000-03-01 comes out as 1 here; 1899-12-30 as 693900.
-    return static_cast<DateSerial>(static_cast<std::int64_t>(yearDays + monthDays + day) - 693900);
+    return static_cast<DateSerial>(
+        static_cast<std::int64_t>(date_detail::DaysBeforeMonth(year, month) + day) - 693900);
 }
 
 inline DateFields DecodeDateSerial(DateSerial serial) {
@@ -138,13 +147,7 @@ inline std::int32_t ChronologicalJulianDayNumber(int year, int month, int day) {
     // The same count as EncodeDateSerial, from 0000-03-01, moved to the
     // Julian Day Number's origin; the day is added as given, as the
     // classical steps do.
-    const std::uint32_t beforeMarch = m1 <= 2 ? 1 : 0;
-    const std::uint32_t y = y1 - beforeMarch;
-    const std::uint32_t m = m1 + 12 * beforeMarch;
-    const std::uint32_t century = y / 100;
-    const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
-    const std::uint32_t monthDays = (979 * m - 2919) / 32;
-    return static_cast<std::int32_t>(yearDays + monthDays) + day + 1721119;
+    return static_cast<std::int32_t>(date_detail::DaysBeforeMonth(y1, m1)) + day + 1721119;
 }
 
 }  // namespace tessarine

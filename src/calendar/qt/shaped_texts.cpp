@@ -1,8 +1,8 @@
 #include "calendar/qt/shaped_texts.h"
 
-#include <QTextLayout>
-#include <QTextOption>
 #include <utility>
+
+#include "platform/qt/line_glyphs.h"
 
 namespace tessarine {
 
@@ -31,26 +31,7 @@ ShapedTexts::Entry& ShapedTexts::Of(std::string_view text) {
 }
 
 QList<QGlyphRun> ShapedTexts::LayOut(const QString& text, qreal* advance) const {
-    QTextLayout layout(text, font_);
-    QTextOption option;
-    option.setTextDirection(direction_);
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (advance != nullptr) *advance = line.horizontalAdvance();
-    const QPointF toBaseline(0, -line.ascent());
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& position : positions) position += toBaseline;
-        run.setPositions(positions);
-        // The layout gave the run its line's box, where it stood before the
-        // move; the glyphs' own bounds are where ink can fall.
-        run.setBoundingRect(QRectF());
-    }
-    return runs;
+    return LineGlyphs(text, font_, nullptr, direction_, advance);
 }
 
 void ShapedTexts::KeepGlyphs(Entry& entry) const {

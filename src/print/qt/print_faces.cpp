@@ -1,9 +1,10 @@
 #include "print/qt/print_faces.h"
 
 #include <QFontMetrics>
-#include <QTextLayout>
 #include <algorithm>
 #include <functional>
+
+#include "platform/qt/line_glyphs.h"
 
 namespace tessarine {
 
@@ -38,25 +39,7 @@ PrintFaces::Face::Face(const PrintFont& font, const QPaintDevice& device) : font
 
 QList<QGlyphRun> PrintFaces::Face::LayOut(const QString& text, const QPaintDevice& device,
                                           qreal* advance) const {
-    QTextLayout layout(text, font_, &device);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    // The line's advance is what QFontMetrics::horizontalAdvance gives,
-    // trailing spaces included, without shaping the text a second time.
-    if (advance != nullptr) *advance = line.horizontalAdvance();
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& position : positions) {
-            position.ry() -= line.ascent();
-        }
-        run.setPositions(positions);
-        // The layout gave the run its line's box; the glyphs' own bounds
-        // are where ink can fall.
-        run.setBoundingRect(QRectF());
-    }
-    return runs;
+    return LineGlyphs(text, font_, &device, Qt::LayoutDirectionAuto, advance);
 }
 
 const PrintFaces::ShapedText& PrintFaces::Face::Shaped(const std::string& text,

@@ -29,17 +29,19 @@ QStringList ModuleCandidates() {
 NewPrinterDevice OpenPrinterModule() {
     QString problem;
     for (const QString& candidate : ModuleCandidates()) {
-        QLibrary module(candidate);
         // Never unloaded: the devices it makes run its code.
+        QLibrary module(candidate);
+        // The first place's problem is the one to tell: it is where the
+        // module belongs.
         if (!module.load()) {
-            if (problem.isEmpty() || QLibrary::isLibrary(candidate)) problem = module.errorString();
+            if (problem.isEmpty()) problem = module.errorString();
             continue;
         }
         if (auto make = reinterpret_cast<NewPrinterDevice>(
                 module.resolve(TESSARINE_NEW_PRINTER_DEVICE_NAME))) {
             return make;
         }
-        problem = module.errorString();
+        if (problem.isEmpty()) problem = module.errorString();
     }
     throw PrintError(
         QCoreApplication::translate(

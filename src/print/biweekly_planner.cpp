@@ -1,8 +1,6 @@
 #include "print/biweekly_planner.h"
 
 #include "print/day_caption.h"
-#include "print/page_frame.h"
-#include "print/page_texts.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -11,16 +9,11 @@ void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& envi
     PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
         const double L = frame.L;
         const double T = frame.T;
-        const float CW = Inches(static_cast<double>(frame.W) / 2);
-        const float RH = Inches(static_cast<double>(frame.H) / 8);
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-
-        DrawHeadingBand(
-            engine, frame,
-            {Inches(L + 2.0 * CW), Inches(T + RH),
-             DateSpanTitle(S + 1, S + 14, names, environment.translate), 14,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner"))});
+        const auto [CW, RH] =
+            DrawPlannerHeading(engine, frame, environment, 8, S + 1, S + 14,
+                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner"));
         for (int i = 0; i <= 1; ++i) {
             for (int j = 1; j <= 7; ++j) {
                 const double left = L + i * CW;

@@ -1,6 +1,5 @@
 #include "print/planner_page.h"
 
-#include "print/page_frame.h"
 #include "print/page_texts.h"
 
 namespace tessarine {
@@ -14,6 +13,18 @@ std::string DateSpanTitle(DateSerial first, DateSerial last, const LocaleNames& 
                                        TESSARINE_TRANSLATE_NOOP("PrintedPage", "%1 to %2"));
     return FillPlaceholders(
         span, {FormatDateSerial(pattern, first, names), FormatDateSerial(pattern, last, names)});
+}
+
+PlannerGrid DrawPlannerHeading(TPrintObject& engine, const PageFrame& frame,
+                               const PrintEnvironment& environment, int rows, DateSerial first,
+                               DateSerial last, const char* footerLabel) {
+    const PlannerGrid grid{Inches(static_cast<double>(frame.W) / 2),
+                           Inches(static_cast<double>(frame.H) / rows)};
+    DrawHeadingBand(engine, frame,
+                    {Inches(frame.L + 2.0 * grid.columnWidth), Inches(frame.T + grid.rowHeight),
+                     DateSpanTitle(first, last, environment.localeNames, environment.translate), 14,
+                     PageText(environment, footerLabel)});
+    return grid;
 }
 
 void DrawPlannerBox(TPrintObject& engine, double left, double top, double right, double bottom,

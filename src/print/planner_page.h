@@ -5,6 +5,7 @@
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
 #include "calendar/text_catalog.h"
+#include "print/page_frame.h"
 #include "print/print_object.h"
 
 namespace tessarine {
@@ -17,6 +18,20 @@ namespace tessarine {
 // translator may change the words, the order and the date pattern.
 std::string DateSpanTitle(DateSerial first, DateSerial last, const LocaleNames& names,
                           const TextTranslator& translate = {});
+
+// The two columns of a planner page and its rows, the content's height
+// shared among `rows` of them: inches, as the layouts measure.
+struct PlannerGrid {
+    float columnWidth = 0.0f;
+    float rowHeight = 0.0f;
+};
+
+// Draws the heading band over the first row, titled with the span from
+// `first` to `last`, with `footerLabel` (an English text marked for
+// translation) under the page; returns the page's grid.
+PlannerGrid DrawPlannerHeading(TPrintObject& engine, const PageFrame& frame,
+                               const PrintEnvironment& environment, int rows, DateSerial first,
+                               DateSerial last, const char* footerLabel);
 
 // Inches from the sheet's top-left corner.
 void DrawPlannerBox(TPrintObject& engine, double left, double top, double right, double bottom,

@@ -1,8 +1,6 @@
 #include "print/two_day_planner.h"
 
 #include "print/day_caption.h"
-#include "print/page_frame.h"
-#include "print/page_texts.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -11,16 +9,11 @@ void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& enviro
     PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
         const double L = frame.L;
         const double T = frame.T;
-        const float CW = Inches(static_cast<double>(frame.W) / 2);
-        const float RH = Inches(static_cast<double>(frame.H) / 9);
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-
-        DrawHeadingBand(
-            engine, frame,
-            {Inches(L + 2.0 * CW), Inches(T + RH),
-             DateSpanTitle(S, S + 1, names, environment.translate), 14,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner"))});
+        const auto [CW, RH] =
+            DrawPlannerHeading(engine, frame, environment, 9, S, S + 1,
+                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner"));
         // From under the heading band to the bottom of the content area.
         for (int i = 0; i <= 1; ++i) {
             const double left = L + i * CW;

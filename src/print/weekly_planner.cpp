@@ -1,7 +1,6 @@
 #include "print/weekly_planner.h"
 
 #include "print/day_caption.h"
-#include "print/page_frame.h"
 #include "print/page_texts.h"
 #include "print/planner_page.h"
 
@@ -11,16 +10,11 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
     PrintFramedPage(environment, wide, [&](TPrintObject& engine, const PageFrame& frame) {
         const double L = frame.L;
         const double T = frame.T;
-        const float CW = Inches(static_cast<double>(frame.W) / 2);
-        const float RH = Inches(static_cast<double>(frame.H) / 9);
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-
-        DrawHeadingBand(
-            engine, frame,
-            {Inches(L + 2.0 * CW), Inches(T + RH),
-             DateSpanTitle(S + 1, S + 7, names, environment.translate), 14,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner"))});
+        const auto [CW, RH] =
+            DrawPlannerHeading(engine, frame, environment, 9, S + 1, S + 7,
+                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner"));
         // Each box is two rows tall; the right column's last box is for notes.
         for (int i = 0; i <= 1; ++i) {
             for (int k = 1; k <= 4; ++k) {

@@ -25,7 +25,6 @@ foreach(notes IN ITEMS "debian/changelog;^tessarine \\(([^)]+)\\)"
     endif()
 endforeach()
 
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
 

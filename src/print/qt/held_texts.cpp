@@ -27,9 +27,12 @@ void HeldTexts::Draw(QPainter& painter) {
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
+    QList<QRect> patches;
+    patches.reserve(static_cast<qsizetype>(texts_.size()));
     for (const Text& text : texts_) {
-        painter.drawRect(text.patch);
+        patches.append(text.patch);
     }
+    painter.drawRects(patches.constData(), static_cast<int>(patches.size()));
     // One run per face: a text with glyphs the font lacks has runs in a
     // fallback face too.
     struct Merged {

@@ -39,17 +39,17 @@ class PdfPageDevice : public QtCanvasDevice {
         page_ = 1;
     }
     void EndDocument() override {
-        FlushTexts();
+        FlushHeld();
         open_ = false;
     }
     // The half-drawn page stays in the unfinished file, which is never
     // committed after a failure.
     void AbortDocument() noexcept override {
-        DiscardTexts();
+        DiscardHeld();
         open_ = false;
     }
     void NewPage() override {
-        FlushTexts();
+        FlushHeld();
         document_.StartPage(orientation_);
         ++page_;
     }

@@ -11,7 +11,7 @@ void QtCanvasDevice::SetFont(const PrintFont& font) {
     if (font == font_) {
         return;
     }
-    FlushTexts();
+    FlushHeld();
     font_ = font;
     face_ = nullptr;
 }
@@ -49,12 +49,12 @@ void QtCanvasDevice::TextOutOpaque(int x, int y, const std::string& text) {
     const QRect patch(x + origin.x, y + origin.y, shaped.advance, face.Height());
     // A glyph run carries no underline or strike-out line.
     if (face.Font().underline() || face.Font().strikeOut()) {
-        FlushTexts();
+        FlushHeld();
         DrawAlone(painter, patch, QString::fromStdString(text));
         return;
     }
     if (heldTexts_.WouldCover(patch)) {
-        FlushTexts();
+        FlushHeld();
     }
     // A point on a screen at actual size: drawings nearer than that keep
     // their order even on a page viewed at 72 dots per inch.
@@ -71,7 +71,12 @@ void QtCanvasDevice::DrawAlone(QPainter& painter, const QRect& patch, const QStr
     painter.drawText(QPoint(patch.left(), patch.top() + face.Ascent()), text);
 }
 
-void QtCanvasDevice::FlushTexts() {
+// Every held box was drawn before the held texts it could touch, so the
+// boxes go first.
+void QtCanvasDevice::FlushHeld() {
+    if (!heldBoxes_.Empty()) {
+        heldBoxes_.Draw(RequirePainter());
+    }
     if (!heldTexts_.Empty()) {
         heldTexts_.Draw(RequirePainter());
     }
@@ -81,22 +86,18 @@ void QtCanvasDevice::Rectangle(int x1, int y1, int x2, int y2, int penWidth, std
     QPainter& painter = RequirePainter();
     const DevicePoint origin = PrintableOffset();
     const QRectF box(QPointF(x1 + origin.x, y1 + origin.y), QPointF(x2 + origin.x, y2 + origin.y));
+    const int pen = std::max(penWidth, 1);
     // Held texts stay held unless this box, its outline included, could
     // cover them: a page of boxes with a label in each then draws its
     // labels together at the end instead of one by one between the boxes.
     // The outline is centred on the box's edges.
-    const qreal halfPen = std::max(penWidth, 1) / 2.0;
+    const qreal halfPen = pen / 2.0;
     if (heldTexts_.WouldCover(box.normalized().adjusted(-halfPen, -halfPen, halfPen, halfPen))) {
-        FlushTexts();
+        FlushHeld();
+    } else if (!heldBoxes_.Accepts(box, pen)) {
+        heldBoxes_.Draw(painter);
     }
-    QPen pen(Qt::black);
-    pen.setWidth(std::max(penWidth, 1));
-    pen.setJoinStyle(Qt::MiterJoin);
-    // The painter skips a pen or brush equal to the one it has, so a run of
-    // like boxes writes its style once.
-    painter.setPen(pen);
-    painter.setBrush(QColor(gray, gray, gray));
-    painter.drawRect(box);
+    heldBoxes_.Add(box, pen, gray);
 }
 
 }  // namespace tessarine

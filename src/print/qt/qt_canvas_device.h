@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "print/print_device.h"
+#include "print/qt/box_batch.h"
 #include "print/qt/held_texts.h"
 #include "print/qt/print_faces.h"
 
@@ -35,11 +36,14 @@ class QtCanvasDevice : public PrintDevice {
     virtual QPaintDevice* MeasuringDevice() const = 0;
     virtual QPainter* ActivePainter() = 0;
     QPainter& RequirePainter();
-    // Texts are held back and drawn together (see HeldTexts). Subclasses
-    // flush before a sheet or the document ends, and drop what is held when
-    // the document is abandoned.
-    void FlushTexts();
-    void DiscardTexts() noexcept { heldTexts_.Clear(); }
+    // Boxes and texts are held back and drawn together (see BoxBatch and
+    // HeldTexts). Subclasses flush before a sheet or the document ends, and
+    // drop what is held when the document is abandoned.
+    void FlushHeld();
+    void DiscardHeld() noexcept {
+        heldBoxes_.Clear();
+        heldTexts_.Clear();
+    }
 
   private:
     PrintFaces::Face& CurrentFace() const;
@@ -48,6 +52,7 @@ class QtCanvasDevice : public PrintDevice {
     PrintFont font_{"Arial", 10, kFontPlain};
     std::shared_ptr<PrintFaces> faces_;
     mutable PrintFaces::Face* face_ = nullptr;  // font_'s, found when first needed
+    BoxBatch heldBoxes_;                        // all under heldTexts_
     HeldTexts heldTexts_;                       // all in font_
 };
 

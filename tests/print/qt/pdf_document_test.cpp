@@ -208,6 +208,38 @@ class PdfDocumentTest : public QObject {
         QVERIFY(ink > 0);  // the text beside the box is there
     }
 
+    // Boxes are drawn together where their order cannot show, but a box
+    // over another keeps its place on top: its fill hides the outline of
+    // the one below, whatever the shades.
+    void aBoxOverAnotherStaysOnTop() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("boxes.pdf"));
+        PdfDocument document(path, QPageSize(QPageSize::Letter));
+        {
+            const auto device = document.Factory()();
+            TPrintObject engine(*device);
+            engine.BeginPrint();
+            engine.DrawShadedBox(8, 128, 1.0f, 1.0f, 3.0f, 3.0f);
+            engine.DrawBox(8, 2.5f, 1.5f, 4.0f, 2.5f);
+            engine.DrawShadedBox(8, 128, 3.5f, 1.8f, 5.0f, 2.2f);
+            engine.DrawShadedBox(8, 128, 5.5f, 1.0f, 6.0f, 3.0f);
+            engine.DrawBox(8, 6.0f, 1.0f, 6.5f, 3.0f);
+            engine.EndPrint();
+        }
+        document.Commit();
+        // At 100 dpi: the white box covers the grey one's right edge at
+        // x 300, and the last grey box covers the white one's at x 400. The
+        // two boxes beside each other share their outline at x 600.
+        const QImage image = Render(path, 100, dir.filePath(QStringLiteral("boxes")));
+        QVERIFY(!image.isNull());
+        QCOMPARE(qGray(image.pixel(300, 200)), 255);
+        QCOMPARE(qGray(image.pixel(375, 200)), 128);
+        QCOMPARE(qGray(image.pixel(400, 200)), 128);
+        QCOMPARE(qGray(image.pixel(575, 200)), 128);
+        QVERIFY(qGray(image.pixel(600, 200)) < 64);
+        QCOMPARE(qGray(image.pixel(625, 200)), 255);
+    }
+
     void anUncommittedDocumentLeavesTheOldFileAlone() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("keep.pdf"));

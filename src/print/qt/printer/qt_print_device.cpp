@@ -55,7 +55,7 @@ void QtPrinterDevice::BeginDocument() {
 }
 
 void QtPrinterDevice::EndDocument() {
-    FlushTexts();
+    FlushHeld();
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error) {
         throw PrintError(QCoreApplication::translate(
@@ -66,7 +66,7 @@ void QtPrinterDevice::EndDocument() {
 }
 
 void QtPrinterDevice::AbortDocument() noexcept {
-    DiscardTexts();
+    DiscardHeld();
     if (painter_.isActive()) {
         printer_.abort();
         painter_.end();
@@ -74,7 +74,7 @@ void QtPrinterDevice::AbortDocument() noexcept {
 }
 
 void QtPrinterDevice::NewPage() {
-    FlushTexts();
+    FlushHeld();
     if (!printer_.newPage()) {
         throw PrintError(
             QCoreApplication::translate("Errors", "The printer \"%1\" could not start a new sheet.")

@@ -30,7 +30,6 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 # run_once NAME OUTPUT COMMAND...: one run; appends its wall time to
 # times[NAME] and keeps the largest peak and the file's size.

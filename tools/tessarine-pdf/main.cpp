@@ -289,12 +289,14 @@ int WritePdf(const Options& options) {
 
 int main(int argc, char** argv) {
     // Fonts and translations need a GUI application object, never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // The minimal platform with fonts is the lightest one that has them; it
+    // is given on Qt's command line, which outranks a QT_QPA_PLATFORM meant
+    // for the user's desktop.
     previousMessageHandler = qInstallMessageHandler(QuietMessages);
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
+    char platformOption[] = "-platform";
+    char platform[] = "minimal:enable_fonts";
+    int qtArgc = 3;
+    char* qtArgv[] = {argv[0], platformOption, platform, nullptr};
     QGuiApplication application(qtArgc, qtArgv);
     InstallTranslations();
 

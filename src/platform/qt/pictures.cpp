@@ -1,5 +1,6 @@
 #include "platform/qt/pictures.h"
 
+#include <QImage>
 #include <QString>
 #include <cmath>
 
@@ -7,12 +8,15 @@ namespace tessarine {
 
 namespace {
 
+// Read through QImage: a QPixmap read from a file stays in the pixmap cache
+// for the program's life, and the splash's would outlast the splash.
 QPixmap Bitmap(const char* picture, QSize logicalSize, int scale) {
-    return QPixmap(QStringLiteral(":/pictures/%1-%2x%3%4.png")
-                       .arg(QLatin1String(picture))
-                       .arg(logicalSize.width())
-                       .arg(logicalSize.height())
-                       .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)));
+    return QPixmap::fromImage(
+        QImage(QStringLiteral(":/pictures/%1-%2x%3%4.png")
+                   .arg(QLatin1String(picture))
+                   .arg(logicalSize.width())
+                   .arg(logicalSize.height())
+                   .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale))));
 }
 
 }  // namespace

@@ -7,6 +7,14 @@ function(tessarine_compile_options target)
     endif()
 endfunction()
 
+# Relative relocations packed into a bitmap (glibc 2.36 and later): the
+# loader reads a few hundred bytes instead of tens of kilobytes of entries.
+include(CheckLinkerFlag)
+check_linker_flag(CXX "-Wl,-z,pack-relative-relocs" TESSARINE_HAVE_PACKED_RELOCATIONS)
+if(TESSARINE_HAVE_PACKED_RELOCATIONS)
+    add_link_options(-Wl,-z,pack-relative-relocs)
+endif()
+
 if(TESSARINE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=undefined)

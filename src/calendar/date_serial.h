@@ -89,19 +89,21 @@ inline int MonthLength(int year, int month) {
 }
 
 // Both conversions count days from 0000-03-01 so that the leap day ends its
-// year; months and days come from affine functions instead of tables and
-// loops.
+// year. Decoding finds months and days with affine functions instead of
+// tables and loops; encoding looks the month up, which costs one load.
 namespace date_detail {
+// Days from the first of March to the first of months 1 to 16 in a year
+// that starts in March: January and February (1, 2) count in the year
+// before, like 13 and 14, and 15 and 16 run on into the next year.
+inline constexpr std::array<std::uint16_t, 16> kDaysFromMarch{
+    306, 337, 0, 31, 61, 92, 122, 153, 184, 214, 245, 275, 306, 337, 367, 398};
+
 // Days from 0000-03-01 to the day before the first of `month` in `year`
-// (year 1..9999, month 1..12): 1899-12-01 gives 693870.
+// (year 1..16384, month 1..16): 1899-12-01 gives 693870.
 inline std::uint32_t DaysBeforeMonth(std::uint32_t year, std::uint32_t month) {
-    const std::uint32_t beforeMarch = month <= 2 ? 1 : 0;
-    const std::uint32_t y = year - beforeMarch;        // years since 0000-03-01
-    const std::uint32_t m = month + 12 * beforeMarch;  // 3 = March .. 14 = February
+    const std::uint32_t y = year - (month <= 2 ? 1 : 0);  // years since 0000-03-01
     const std::uint32_t century = y / 100;
-    const std::uint32_t yearDays = 1461 * y / 4 - century + century / 4;
-    const std::uint32_t monthDays = (979 * m - 2919) / 32;
-    return yearDays + monthDays;
+    return 1461 * y / 4 - century + century / 4 + kDaysFromMarch[month - 1];
 }
 }  // namespace date_detail
 
@@ -141,13 +143,17 @@ inline DateFields DecodeDateSerial(DateSerial serial) {
 inline std::int32_t ChronologicalJulianDayNumber(int year, int month, int day) {
     const auto y1 = static_cast<std::uint32_t>(year);
     const auto m1 = static_cast<std::uint32_t>(month);
-    if (y1 - 1 >= 9999u || m1 - 1 >= 12u) [[unlikely]] {
+    // The day count from 0000-03-01 follows the classical steps exactly for
+    // months 1 to 16 (13 to 16 run on into the next year as those steps do)
+    // and for years 1 to 16384 (and well beyond, until its 32-bit sums
+    // overflow). Other fields take the classical steps themselves.
+    if (y1 - 1 >= 16384u || m1 - 1 >= 16u) [[unlikely]] {
         return date_detail::ClassicalJulianDayNumber(year, month, day);
     }
-    // The same count as EncodeDateSerial, from 0000-03-01, moved to the
-    // Julian Day Number's origin; the day is added as given, as the
-    // classical steps do.
-    return static_cast<std::int32_t>(date_detail::DaysBeforeMonth(y1, m1)) + day + 1721119;
+    // Moved to the Julian Day Number's origin; the day is added as given, as
+    // the classical steps do, wrapping as they do rather than overflowing.
+    return static_cast<std::int32_t>(date_detail::DaysBeforeMonth(y1, m1) +
+                                     static_cast<std::uint32_t>(day) + 1721119u);
 }
 
 }  // namespace tessarine

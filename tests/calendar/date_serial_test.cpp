@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 
 namespace tessarine {
 namespace {
@@ -100,12 +101,23 @@ std::int32_t FloatingJulianDayNumber(int year, int month, int day) {
     return static_cast<std::int32_t>(std::trunc(s - 1524.5) + 1);
 }
 
-TEST(DateSerialTest, JulianDayNumberFollowsTheFloatingStepsForAnyDay) {
-    for (const int year : {1, 2, 99, 100, 1582, 1600, 1900, 2024, 3000, 9999}) {
-        for (int month = 1; month <= 12; ++month) {
+// Fields on both sides of every edge of the quick path (years 1 to 16384,
+// months 1 to 16), and days at the ends of int, which wrap as the exact
+// steps do.
+TEST(DateSerialTest, JulianDayNumberFollowsTheDefiningStepsForAnyFields) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (const int year : {-401, -1, 0, 1, 2, 99, 100, 1582, 1600, 1900, 2024, 3000, 9999, 10000,
+                           16383, 16384, 16385, 20000, 4000000}) {
+        for (int month = -13; month <= 18; ++month) {
             for (const int day : {-40, 0, 1, 28, 29, 31, 32, 60}) {
                 EXPECT_EQ(ChronologicalJulianDayNumber(year, month, day),
                           FloatingJulianDayNumber(year, month, day))
+                    << year << "-" << month << "-" << day;
+            }
+            for (const int day : {kMin, kMax}) {
+                EXPECT_EQ(ChronologicalJulianDayNumber(year, month, day),
+                          date_detail::ClassicalJulianDayNumber(year, month, day))
                     << year << "-" << month << "-" << day;
             }
         }

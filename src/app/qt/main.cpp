@@ -7,6 +7,7 @@
 
 #include "app/qt/main_form.h"
 #include "dialogs/donation_reminder.h"
+#include "platform/qt/app_style.h"
 #include "platform/qt/app_translators.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/icon_theme_setup.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     // under a menu bar of full size.
 
     QApplication application(argc, argv);
+    QApplication::setStyle(new tessarine::AppStyle);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     tessarine::InstallTranslations();
     QApplication::setWindowIcon(tessarine::WindowIcon(tessarine::kAppIconPicture));

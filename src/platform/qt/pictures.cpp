@@ -1,6 +1,7 @@
 #include "platform/qt/pictures.h"
 
-#include <QImage>
+#include <QByteArray>
+#include <QImageReader>
 #include <QString>
 #include <cmath>
 
@@ -8,15 +9,20 @@ namespace tessarine {
 
 namespace {
 
-// Read through QImage: a QPixmap read from a file stays in the pixmap cache
-// for the program's life, and the splash's would outlast the splash.
+// Read as PNG and nothing else: a reader left to find the format itself
+// loads every image plugin first (and the SVG and JPEG libraries with them)
+// to ask each whether it knows the data. Read through QImage too: a QPixmap
+// read from a file stays in the pixmap cache for the program's life, and
+// the splash's would outlast the splash.
 QPixmap Bitmap(const char* picture, QSize logicalSize, int scale) {
-    return QPixmap::fromImage(
-        QImage(QStringLiteral(":/pictures/%1-%2x%3%4.png")
-                   .arg(QLatin1String(picture))
-                   .arg(logicalSize.width())
-                   .arg(logicalSize.height())
-                   .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale))));
+    QImageReader reader(QStringLiteral(":/pictures/%1-%2x%3%4.png")
+                            .arg(QLatin1String(picture))
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)),
+                        QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace

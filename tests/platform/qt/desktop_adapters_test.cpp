@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "platform/qt/app_style.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/system_locale_names.h"
@@ -15,6 +16,30 @@ class DesktopAdaptersTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { SetUpFontSubstitutes(); }
+
+    // The menu bar's overflow arrow is drawn, not read from image files: on
+    // a clear background, with ink, each pointing its own way.
+    void menuBarOverflowArrowsAreDrawnOnAClearBackground() {
+        AppStyle style;
+        const auto draw = [&style](QStyle::StandardPixmap which) {
+            return style.standardIcon(which).pixmap(QSize(16, 16)).toImage();
+        };
+        const QImage across = draw(QStyle::SP_ToolBarHorizontalExtensionButton);
+        const QImage down = draw(QStyle::SP_ToolBarVerticalExtensionButton);
+        for (const QImage& arrow : {across, down}) {
+            QCOMPARE(arrow.size(), QSize(16, 16));
+            int ink = 0;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) ink += qAlpha(arrow.pixel(x, y)) > 128 ? 1 : 0;
+            }
+            QVERIFY(ink >= 8);
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
+                QCOMPARE(qAlpha(arrow.pixel(corner)), 0);
+            }
+        }
+        QVERIFY(across != down);
+    }
 
     // Without an installed face Qt draws no text at all and every other
     // widget test would still pass.

@@ -183,7 +183,8 @@ class TjulCalMainForm : public QMainWindow {
     void MakeaDonation1Click();
 
   public:
-    // The start-up splash while it is up; null once the timer released it.
+    // The start-up splash while it is up: null before the first frame and
+    // once the timer released it.
     TsplashForm* Splash() const;
     QTimer* Timer1 = nullptr;
 
@@ -205,8 +206,8 @@ class TjulCalMainForm : public QMainWindow {
     void CreateCalendar();
     void CreateDateCommands();
     void ShowSplash();
-    // The splash waits for the window's first frame, so that it never
-    // delays it.
+    // The splash is built and shown after the window's first frame, so
+    // that it never delays it.
     void FirstFramePainted();
     void ReturnKeysToGrid();
 
@@ -261,6 +262,7 @@ class TjulCalMainForm : public QMainWindow {
     DonationReminder* donation_ = nullptr;
     std::unique_ptr<DonationReminder> ownDonation_;
     TsplashForm* splash_ = nullptr;
+    bool splashDue_ = false;  // until Timer1 first fires
     bool closing_ = false;
     LocaleNames localeNames_;
     std::array<ColorSet, kColorSetCount> colorSets_{};

@@ -18,10 +18,9 @@ constexpr int kSplashMilliseconds = 1500;
 }  // namespace
 
 void TjulCalMainForm::ShowSplash() {
-    // No main window is on the screen yet, so the splash is centred on it.
-    splash_ = new TsplashForm(this, TsplashForm::Mode::StartUp, *shell_);
-    splash_->CentreOnScreen(nullptr);
-
+    // The splash is built once the window's first frame is on the screen;
+    // its time runs from now.
+    splashDue_ = true;
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kSplashMilliseconds);
@@ -31,6 +30,7 @@ void TjulCalMainForm::ShowSplash() {
 
 void TjulCalMainForm::Timer1Timer() {
     Timer1->stop();
+    splashDue_ = false;
     if (splash_ != nullptr) {
         splash_->close();
         splash_->deleteLater();
@@ -40,7 +40,11 @@ void TjulCalMainForm::Timer1Timer() {
 
 void TjulCalMainForm::FirstFramePainted() {
     QTimer::singleShot(0, this, [this] {
-        if (splash_ != nullptr) splash_->show();
+        // A start so slow that the splash's time ran out first shows none.
+        if (!splashDue_ || splash_ != nullptr) return;
+        splash_ = new TsplashForm(this, TsplashForm::Mode::StartUp, *shell_);
+        splash_->CentreOnScreen(nullptr);
+        splash_->show();
     });
 }
 

@@ -332,9 +332,10 @@ class MainFormTest : public QObject {
         services.donation = &donated;
         TjulCalMainForm form(std::move(services));
         QVERIFY(!Button(form, "btnOrder")->isVisible());
-        QPointer<TsplashForm> splash = form.Splash();
+        QVERIFY(form.Splash() == nullptr);  // built after the first frame
         form.show();
-        QTRY_VERIFY(splash && splash->isVisible());
+        QTRY_VERIFY(form.Splash() != nullptr && form.Splash()->isVisible());
+        QPointer<TsplashForm> splash = form.Splash();
         QCOMPARE(splash->mode(), TsplashForm::Mode::StartUp);
         QVERIFY(form.Timer1->isActive());
         QCOMPARE(form.Timer1->interval(), 1500);
@@ -348,6 +349,20 @@ class MainFormTest : public QObject {
         form.findChild<QAction*>(QStringLiteral("About1"))->trigger();
         QCOMPARE(runner.titles, std::vector<QString>{QStringLiteral("About Tessarine")});
         QCOMPARE(runner.leftOpen, 0);
+    }
+
+    // A start so slow that the splash's time is over before the first frame
+    // shows no splash at all.
+    void aSplashThatMissedItsTimeNeverComes() {
+        RecordingShell shell;
+        TjulCalMainForm form(&shell);
+        form.Timer1->setInterval(1);
+        QTRY_VERIFY(!form.Timer1->isActive());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(50);
+        QVERIFY(form.Splash() == nullptr);
+        QVERIFY(form.findChildren<TsplashForm*>().isEmpty());
     }
 
     // Before the window is shown no frame is known and the outer size is

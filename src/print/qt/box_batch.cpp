@@ -6,11 +6,9 @@ namespace tessarine {
 
 namespace {
 
-// Strict on both sides: boxes that only touch do not overlap, but a
-// zero-width box (a line) inside another box does.
-bool InsidesOverlap(const QRectF& a, const QRectF& b) {
-    const QRectF p = a.normalized();
-    const QRectF q = b.normalized();
+// Of two normalized boxes. Strict on both sides: boxes that only touch do
+// not overlap, but a zero-width box (a line) inside another box does.
+bool InsidesOverlap(const QRectF& p, const QRectF& q) {
     return p.left() < q.right() && q.left() < p.right() && p.top() < q.bottom() &&
            q.top() < p.bottom();
 }
@@ -18,17 +16,16 @@ bool InsidesOverlap(const QRectF& a, const QRectF& b) {
 }  // namespace
 
 bool BoxBatch::Accepts(const QRectF& box, int penWidth) const {
-    if (count_ == 0) {
+    if (insides_.empty()) {
         return true;
     }
-    if (penWidth != penWidth_ || count_ >= kMaxBoxes) {
+    if (penWidth != penWidth_ || insides_.size() >= kMaxBoxes) {
         return false;
     }
-    for (const Shade& shade : shades_) {
-        for (const QRectF& held : shade.boxes) {
-            if (InsidesOverlap(held, box)) {
-                return false;
-            }
+    const QRectF inside = box.normalized();
+    for (const QRectF& held : insides_) {
+        if (InsidesOverlap(held, inside)) {
+            return false;
         }
     }
     return true;
@@ -36,7 +33,7 @@ bool BoxBatch::Accepts(const QRectF& box, int penWidth) const {
 
 void BoxBatch::Add(const QRectF& box, int penWidth, std::uint8_t gray) {
     penWidth_ = penWidth;
-    ++count_;
+    insides_.push_back(box.normalized());
     for (Shade& shade : shades_) {
         if (shade.gray == gray) {
             shade.boxes.append(box);
@@ -47,7 +44,7 @@ void BoxBatch::Add(const QRectF& box, int penWidth, std::uint8_t gray) {
 }
 
 void BoxBatch::Draw(QPainter& painter) {
-    if (count_ == 0) {
+    if (insides_.empty()) {
         return;
     }
     QPen pen(Qt::black);
@@ -63,7 +60,7 @@ void BoxBatch::Draw(QPainter& painter) {
 
 void BoxBatch::Clear() {
     shades_.clear();
-    count_ = 0;
+    insides_.clear();
 }
 
 }  // namespace tessarine

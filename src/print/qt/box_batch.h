@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPainter>
 #include <QRectF>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace tessarine {
 // instead of a change of pen and brush and a path per cell.
 class BoxBatch {
   public:
-    bool Empty() const { return count_ == 0; }
+    bool Empty() const { return insides_.empty(); }
     // Whether `box` can join the held boxes: the same outline, and no inside
     // (the box's or a held one's) reaching into the other. Otherwise draw
     // the held boxes first.
@@ -32,11 +33,11 @@ class BoxBatch {
     };
     // Enough for the busiest page; beyond it the overlap check would cost
     // more than it saves.
-    static constexpr int kMaxBoxes = 512;
+    static constexpr std::size_t kMaxBoxes = 512;
 
     int penWidth_ = 0;
-    int count_ = 0;
-    std::vector<Shade> shades_;  // in the order first seen
+    std::vector<QRectF> insides_;  // every held box, normalized once
+    std::vector<Shade> shades_;    // in the order first seen
 };
 
 }  // namespace tessarine

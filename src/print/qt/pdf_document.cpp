@@ -26,10 +26,7 @@ class PdfPageDevice : public QtCanvasDevice {
 
     void SetOrientation(PageOrientation orientation) override {
         if (open_) {
-            throw PrintError(
-                QCoreApplication::translate(
-                    "Errors", "The page orientation cannot change while a document is printing.")
-                    .toStdString());
+            throw OrientationLockedError();
         }
         orientation_ = orientation;
     }

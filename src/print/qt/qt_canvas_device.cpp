@@ -1,5 +1,6 @@
 #include "print/qt/qt_canvas_device.h"
 
+#include <QCoreApplication>
 #include <QPen>
 #include <algorithm>
 
@@ -31,6 +32,13 @@ DeviceTextMetrics QtCanvasDevice::TextMetrics() const {
 DeviceSize QtCanvasDevice::TextExtent(const std::string& text) const {
     PrintFaces::Face& face = CurrentFace();
     return DeviceSize{face.Shaped(text, *MeasuringDevice()).advance, face.Height()};
+}
+
+PrintError QtCanvasDevice::OrientationLockedError() {
+    return PrintError(
+        QCoreApplication::translate(
+            "Errors", "The page orientation cannot change while a document is printing.")
+            .toStdString());
 }
 
 QPainter& QtCanvasDevice::RequirePainter() {

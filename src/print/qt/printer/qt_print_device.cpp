@@ -35,10 +35,7 @@ QtPrinterDevice::~QtPrinterDevice() {
 
 void QtPrinterDevice::SetOrientation(PageOrientation orientation) {
     if (painter_.isActive()) {
-        throw PrintError(
-            QCoreApplication::translate(
-                "Errors", "The page orientation cannot change while a document is printing.")
-                .toStdString());
+        throw OrientationLockedError();
     }
     printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 #include "platform/qt/font_setup.h"
 #include "print/print_object.h"
@@ -38,6 +39,23 @@ QImage Render(const QString& pdf, int dpi, const QString& stem) {
                       {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
                        QStringLiteral("-singlefile"), pdf, stem});
     return QImage(stem + QStringLiteral(".png"));
+}
+
+// One Letter page that `draw` fills, committed to `name`.pdf in `dir` and
+// rendered at `dpi`.
+QImage DrawAndRender(const QTemporaryDir& dir, const QString& name, int dpi,
+                     const std::function<void(TPrintObject&)>& draw) {
+    const QString path = dir.filePath(name + QStringLiteral(".pdf"));
+    PdfDocument document(path, QPageSize(QPageSize::Letter));
+    {
+        const auto device = document.Factory()();
+        TPrintObject engine(*device);
+        engine.BeginPrint();
+        draw(engine);
+        engine.EndPrint();
+    }
+    document.Commit();
+    return Render(path, dpi, dir.filePath(name));
 }
 
 }  // namespace
@@ -152,22 +170,15 @@ class PdfDocumentTest : public QObject {
 
     void textStandsOnAWhitePatchInsideAGreyBox() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("grey.pdf"));
-        PdfDocument document(path, QPageSize(QPageSize::Letter));
-        {
-            const auto device = document.Factory()();
-            TPrintObject engine(*device);
-            engine.BeginPrint();
-            engine.DrawShadedBox(4, 128, 1.0f, 1.0f, 3.0f, 2.0f);
-            engine.SetFont("Arial", 40, kFontPlain);
-            engine.WriteText("MMM", 1.5f, 1.2f);
-            engine.DrawBox(8, 4.0f, 4.0f, 5.0f, 5.0f);
-            engine.EndPrint();
-        }
-        document.Commit();
         // At 200 dpi: the grey box spans 200..600 x 200..400, the text's line
         // box starts at (300, 240) and its capitals about 20 pixels lower.
-        const QImage image = Render(path, 200, dir.filePath(QStringLiteral("grey")));
+        const QImage image =
+            DrawAndRender(dir, QStringLiteral("grey"), 200, [](TPrintObject& engine) {
+                engine.DrawShadedBox(4, 128, 1.0f, 1.0f, 3.0f, 2.0f);
+                engine.SetFont("Arial", 40, kFontPlain);
+                engine.WriteText("MMM", 1.5f, 1.2f);
+                engine.DrawBox(8, 4.0f, 4.0f, 5.0f, 5.0f);
+            });
         QVERIFY(!image.isNull());
         QCOMPARE(qGray(image.pixel(240, 380)), 128);  // the box's fill
         QCOMPARE(qGray(image.pixel(320, 246)), 255);  // above the capitals: the white patch
@@ -179,21 +190,14 @@ class PdfDocumentTest : public QObject {
     // over a text stays on top of it, as when each is drawn at once.
     void aBoxDrawnOverATextCoversIt() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("over.pdf"));
-        PdfDocument document(path, QPageSize(QPageSize::Letter));
-        {
-            const auto device = document.Factory()();
-            TPrintObject engine(*device);
-            engine.BeginPrint();
-            engine.SetFont("Arial", 40, kFontPlain);
-            engine.WriteText("MMMM", 1.0f, 1.0f);
-            engine.DrawShadedBox(4, 128, 1.5f, 0.9f, 2.0f, 1.8f);
-            engine.EndPrint();
-        }
-        document.Commit();
         // At 200 dpi the box's inside is x 301..399, y 181..359; the capitals
         // stand about y 210..290 and run on to x 500 and more.
-        const QImage image = Render(path, 200, dir.filePath(QStringLiteral("over")));
+        const QImage image =
+            DrawAndRender(dir, QStringLiteral("over"), 200, [](TPrintObject& engine) {
+                engine.SetFont("Arial", 40, kFontPlain);
+                engine.WriteText("MMMM", 1.0f, 1.0f);
+                engine.DrawShadedBox(4, 128, 1.5f, 0.9f, 2.0f, 1.8f);
+            });
         QVERIFY(!image.isNull());
         for (int y = 190; y < 350; y += 4) {
             for (int x = 310; x < 390; x += 4) {
@@ -213,24 +217,17 @@ class PdfDocumentTest : public QObject {
     // the one below, whatever the shades.
     void aBoxOverAnotherStaysOnTop() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("boxes.pdf"));
-        PdfDocument document(path, QPageSize(QPageSize::Letter));
-        {
-            const auto device = document.Factory()();
-            TPrintObject engine(*device);
-            engine.BeginPrint();
-            engine.DrawShadedBox(8, 128, 1.0f, 1.0f, 3.0f, 3.0f);
-            engine.DrawBox(8, 2.5f, 1.5f, 4.0f, 2.5f);
-            engine.DrawShadedBox(8, 128, 3.5f, 1.8f, 5.0f, 2.2f);
-            engine.DrawShadedBox(8, 128, 5.5f, 1.0f, 6.0f, 3.0f);
-            engine.DrawBox(8, 6.0f, 1.0f, 6.5f, 3.0f);
-            engine.EndPrint();
-        }
-        document.Commit();
         // At 100 dpi: the white box covers the grey one's right edge at
         // x 300, and the last grey box covers the white one's at x 400. The
         // two boxes beside each other share their outline at x 600.
-        const QImage image = Render(path, 100, dir.filePath(QStringLiteral("boxes")));
+        const QImage image =
+            DrawAndRender(dir, QStringLiteral("boxes"), 100, [](TPrintObject& engine) {
+                engine.DrawShadedBox(8, 128, 1.0f, 1.0f, 3.0f, 3.0f);
+                engine.DrawBox(8, 2.5f, 1.5f, 4.0f, 2.5f);
+                engine.DrawShadedBox(8, 128, 3.5f, 1.8f, 5.0f, 2.2f);
+                engine.DrawShadedBox(8, 128, 5.5f, 1.0f, 6.0f, 3.0f);
+                engine.DrawBox(8, 6.0f, 1.0f, 6.5f, 3.0f);
+            });
         QVERIFY(!image.isNull());
         QCOMPARE(qGray(image.pixel(300, 200)), 255);
         QCOMPARE(qGray(image.pixel(375, 200)), 128);

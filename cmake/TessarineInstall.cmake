@@ -38,6 +38,8 @@ endforeach()
 install(TARGETS tessarine tessarine-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Where the program looks for it: lib/tessarine beside its bin folder.
 install(TARGETS tessarine-printer LIBRARY DESTINATION lib/tessarine)
+# Where tessarine-pdf looks for its font-embedding writer: the same folder.
+install(TARGETS tessarine-pdf-embed RUNTIME DESTINATION lib/tessarine)
 install(FILES ${help_pages} DESTINATION ${data_dir})
 install(FILES ${packaging}/${TESSARINE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

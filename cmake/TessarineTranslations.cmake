@@ -1,5 +1,5 @@
 # The program's translations: translations/tessarine_<language>.ts compiled
-# by lrelease into the Qt library both programs link, as resources under
+# by lrelease into the Qt core library both programs link, as resources under
 # :/i18n. Building never runs lupdate, so the .ts files change only when
 # someone asks: cmake --build --preset default --target update_translations
 # (or scripts/update-translations.sh).
@@ -12,7 +12,7 @@ file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h
      ${CMAKE_SOURCE_DIR}/tools/*.cpp)
 
-qt_add_translations(tessarine_platform_qt
+qt_add_translations(tessarine_platform_qtcore
     TS_FILES ${TESSARINE_TS_FILES}
     SOURCES ${translated_sources}
     RESOURCE_PREFIX /i18n

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tries the installed package as a new user would: from / with an empty home
-# folder, the command-line tool and its manual page; then the program started
-# by its menu entry's Exec line in the home folder, where F1 has to ask the
-# desktop to open the installed help page. The desktop's opener is xdg-open,
+# folder, the command-line tool (with its font-embedding writer) and its
+# manual page; then the program started by its menu entry's Exec line in the
+# home folder, where F1 has to ask the desktop to open the installed help
+# page. The desktop's opener is xdg-open,
 # found on PATH; a stand-in early on PATH records what it was asked to open.
 set -euo pipefail
 
@@ -16,6 +17,12 @@ if [[ "${1:-}" != --on-display ]]; then
     mkdir "$work/home"
     cd /
     HOME=$work/home tessarine-pdf --version
+    # Russian month names need the installed font-embedding writer.
+    HOME=$work/home LC_ALL=ru_RU.UTF-8 tessarine-pdf --date 2025-03-01 --output "$work/march.pdf"
+    pdftotext "$work/march.pdf" - | grep -q "март 2025" || {
+        echo "tessarine-pdf wrote no Russian month name" >&2
+        exit 1
+    }
     HOME=$work/home man -w tessarine-pdf
     HOME=$work/home WORK=$work xvfb-run -a "$self" --on-display
     exit

@@ -289,6 +289,10 @@ Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben werden,
         <source>%1 stands alone</source>
         <translation>%1 steht allein</translation>
     </message>
+    <message>
+        <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
+        <translation>diese Seiten brauchen die Schriften des Systems, aber ihr Schreiber konnte nicht gestartet werden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::TDateDiffForm</name>

@@ -290,6 +290,10 @@ incorrectos.
         <source>%1 stands alone</source>
         <translation>%1 va solo</translation>
     </message>
+    <message>
+        <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
+        <translation>estas páginas necesitan las fuentes del sistema, pero no se pudo iniciar su escritor (%1)</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::TDateDiffForm</name>

@@ -290,6 +290,10 @@ incorrects.
         <source>%1 stands alone</source>
         <translation>%1 s’emploie seul</translation>
     </message>
+    <message>
+        <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
+        <translation>ces pages ont besoin des polices du système, mais leur programme d&apos;écriture n&apos;a pas pu être lancé (%1)</translation>
+    </message>
 </context>
 <context>
     <name>tessarine::TDateDiffForm</name>

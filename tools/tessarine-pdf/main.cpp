@@ -1,340 +1,89 @@
 // tessarine-pdf: the calendar's printed pages, written to one PDF file.
+//
+// Pages name their font, Arial, without embedding it (readers have it or a
+// face with its metrics), so the tool needs neither a font library nor Qt's
+// GUI module and starts in a few milliseconds. A page with text those fonts lack (month names in
+// Greek, say) is handed, command line and all, to tessarine-pdf-embed, which embeds the system's
+// fonts.
 
-#include <langinfo.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QLocale>
-#include <QPageSize>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
-#include <charconv>
-#include <clocale>
-#include <cstdint>
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <optional>
+#include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "calendar/date_serial.h"
-#include "calendar/text_catalog.h"
+#include "pdf_tool.h"
 #include "platform/qt/app_translators.h"
-#include "platform/qt/font_setup.h"
-#include "platform/qt/system_locale_names.h"
-#include "print/paper_size.h"
 #include "print/print_job.h"
-#include "print/qt/pdf_document.h"
+#include "print/standard_font_pdf.h"
 
 namespace {
 
 using namespace tessarine;
 
-constexpr const char* kVersion = TESSARINE_VERSION;
-constexpr int kExitBadArguments = 2;
-constexpr int kExitFailed = 1;
+constexpr const char* kEmbedderName = "tessarine-pdf-embed";
 
-// One line per form, so that the manual page's synopsis is made from it.
-constexpr const char* kUsage = QT_TRANSLATE_NOOP(
-    "tessarine-pdf",
-    "Usage: tessarine-pdf [OPTION]... --output FILE.pdf\n"
-    "  or:  tessarine-pdf --list-formats | --help | --version\n"
-    "\n"
-    "Writes calendar pages, one page per printed sheet, to FILE.pdf.\n"
-    "\n"
-    "  --format N|NAME      page format by number or by its name (see --list-formats);\n"
-    "                       default 0\n"
-    "  --pages 1..13        consecutive pages; default 1\n"
-    "  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;\n"
-    "                       default today\n"
-    "  --days doy|jdn|none  second number in Month View cells: day of year,\n"
-    "                       chronological Julian Day Number or none; default doy\n"
-    "  --paper letter|a4    sheet size; default the paper size of the system's locale\n"
-    "  --output FILE.pdf    the PDF file to write, or - for standard output; an\n"
-    "                       existing file is replaced only by a complete new one;\n"
-    "                       a FIFO or device is written to, never replaced\n"
-    "\n"
-    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n");
-
-struct Options {
-    int format = 0;
-    int pages = 1;
-    std::optional<DateSerial> date;
-    bool julian = false;
-    bool none = false;
-    std::optional<Paper> paper;
-    std::string output;
-};
-
-struct BadArguments {
-    std::string message;
-};
-
-// A message of the tool in the user's language, its %1, %2 filled in.
-std::string ToolText(const char* source, std::initializer_list<std::string_view> arguments = {}) {
-    return FillPlaceholders(QCoreApplication::translate("tessarine-pdf", source).toStdString(),
-                            arguments);
+// TESSARINE_PDF_EMBEDDER names the embedding writer outright when set;
+// otherwise it is installed in lib/tessarine beside the bin folder, or, in a
+// build, beside this program.
+std::vector<std::string> EmbedderCandidates() {
+    const QString named = qEnvironmentVariable("TESSARINE_PDF_EMBEDDER");
+    if (!named.isEmpty()) return {named.toStdString()};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(programDir + QStringLiteral("/../lib/tessarine/") + kEmbedderName)
+                .toStdString(),
+            QDir(programDir).filePath(QString::fromLatin1(kEmbedderName)).toStdString()};
 }
 
-bool ParseInt(std::string_view text, int& value) {
-    if (text.empty()) {
-        return false;
+// Runs the embedding writer in place of this process; returns only if it
+// cannot be started.
+int HandOverToEmbedder(char** argv) {
+    std::string problem;
+    for (const std::string& candidate : EmbedderCandidates()) {
+        argv[0] = const_cast<char*>(candidate.c_str());
+        execv(candidate.c_str(), argv);
+        if (problem.empty()) problem = candidate + ": " + std::strerror(errno);
     }
-    const char* end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && rest == end;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
-
-int ParseFormat(const std::string& text) {
-    int index = -1;
-    if (ParseInt(text, index)) {
-        if (index < 0 || index >= kPageFormatCount) {
-            throw BadArguments{
-                ToolText(QT_TRANSLATE_NOOP(
-                             "tessarine-pdf",
-                             "unknown format %1: the formats are 0 to 11 (see --list-formats)"),
-                         {text})};
-        }
-        return index;
-    }
-    for (int i = 0; i < kPageFormatCount; ++i) {
-        if (Lower(PageFormats()[static_cast<std::size_t>(i)].listText) == Lower(text)) {
-            return i;
-        }
-    }
-    throw BadArguments{ToolText(
-        QT_TRANSLATE_NOOP("tessarine-pdf", "unknown format \"%1\" (see --list-formats)"), {text})};
-}
-
-DateSerial ParseDate(const std::string& text) {
-    const auto digits = [&text](std::size_t from, std::size_t count) {
-        for (std::size_t i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4) || !digits(5, 2) ||
-        !digits(8, 2)) {
-        throw BadArguments{ToolText(
-            QT_TRANSLATE_NOOP("tessarine-pdf", "bad date \"%1\": write it as YYYY-MM-DD"), {text})};
-    }
-    const int year = std::stoi(text.substr(0, 4));
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
-    if (year < kFirstSupportedYear || year > kLastSupportedYear) {
-        throw BadArguments{ToolText(
-            QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 lies outside the years 1582 to 3000"),
-            {text})};
-    }
-    if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month)) {
-        throw BadArguments{
-            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 does not exist"), {text})};
-    }
-    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-                            static_cast<std::uint16_t>(day));
-}
-
-Options ParseOptions(const std::vector<std::string>& args) {
-    Options options;
-    std::vector<std::string> seen;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = name.find('=');
-            name.starts_with("--") && equals != name.npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
-        const bool known = name == "--format" || name == "--pages" || name == "--date" ||
-                           name == "--days" || name == "--paper" || name == "--output";
-        if (!known) {
-            throw BadArguments{
-                ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "unknown option %1"), {name})};
-        }
-        for (const std::string& earlier : seen) {
-            if (earlier == name) {
-                throw BadArguments{ToolText(
-                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 is given twice"), {name})};
-            }
-        }
-        seen.push_back(name);
-        if (!value) {
-            if (i + 1 >= args.size()) {
-                throw BadArguments{ToolText(
-                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 needs a value"), {name})};
-            }
-            value = args[++i];
-        }
-        if (name == "--format") {
-            options.format = ParseFormat(*value);
-        } else if (name == "--pages") {
-            if (!ParseInt(*value, options.pages) || options.pages < 1 ||
-                options.pages > kMaxConsecutivePages) {
-                throw BadArguments{
-                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf",
-                                               "pages must be a number from 1 to 13, not \"%1\""),
-                             {*value})};
-            }
-        } else if (name == "--date") {
-            options.date = ParseDate(*value);
-        } else if (name == "--days") {
-            const std::string days = Lower(*value);
-            if (days == "jdn") {
-                options.julian = true;
-            } else if (days == "none") {
-                options.none = true;
-            } else if (days != "doy") {
-                throw BadArguments{ToolText(
-                    QT_TRANSLATE_NOOP("tessarine-pdf", "days must be doy, jdn or none, not \"%1\""),
-                    {*value})};
-            }
-        } else if (name == "--paper") {
-            const std::string paper = Lower(*value);
-            if (paper == "letter") {
-                options.paper = Paper::Letter;
-            } else if (paper == "a4") {
-                options.paper = Paper::A4;
-            } else {
-                throw BadArguments{ToolText(
-                    QT_TRANSLATE_NOOP("tessarine-pdf", "paper must be letter or a4, not \"%1\""),
-                    {*value})};
-            }
-        } else {
-            if (value->empty()) {
-                throw BadArguments{
-                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "the output file name is empty"))};
-            }
-            options.output = *value;
-        }
-    }
-    if (options.output.empty()) {
-        throw BadArguments{
-            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "no output file: give --output FILE.pdf"))};
-    }
-    return options;
-}
-
-// The paper of the user's locale: the C library knows it per country
-// (LC_PAPER); otherwise US measurement means Letter. glibc's _NL_PAPER_*
-// items are enumerators, not macros, so only the library can be tested for.
-Paper LocalePaper() {
-#ifdef __GLIBC__
-    if (std::setlocale(LC_PAPER, "") != nullptr) {
-        // These items return the number itself in place of a string pointer.
-        const auto millimetres = [](nl_item item) {
-            return static_cast<int>(reinterpret_cast<std::uintptr_t>(nl_langinfo(item)));
-        };
-        if (const std::optional<Paper> paper =
-                PaperOfSize(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT))) {
-            return *paper;
-        }
-    }
-#endif
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter
-                                                                              : Paper::A4;
-}
-
-void ListFormats() {
-    for (int i = 0; i < kPageFormatCount; ++i) {
-        const PageFormat& format = PageFormats()[static_cast<std::size_t>(i)];
-        std::printf("%2d  %s\n", i, format.listText);
-    }
-}
-
-// Qt's own notes about the session (no runtime directory for a root run
-// without a desktop) are not the user's business; real warnings still go
-// through.
-QtMessageHandler previousMessageHandler = nullptr;
-
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("XDG_RUNTIME_DIR")) {
-        return;
-    }
-    if (previousMessageHandler != nullptr) {
-        previousMessageHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    }
-}
-
-int WritePdf(const Options& options) {
-    const Paper paper = options.paper.value_or(LocalePaper());
-    PdfDocument document(QString::fromStdString(options.output),
-                         QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
-    PrintEnvironment environment;
-    environment.makeDevice = document.Factory();
-    environment.ShowJulianDayNumber = options.julian;
-    environment.ShowNone = options.none;
-    environment.localeNames = SystemLocaleNames();
-    environment.translate = QtTextTranslator();
-    PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
-    PrintPages(job, environment);
-    document.Commit();
-    return 0;
+    std::fprintf(stderr, "tessarine-pdf: %s\n",
+                 QCoreApplication::translate(
+                     "tessarine-pdf",
+                     "these pages need the system's fonts, but their writer could not be "
+                     "started (%1)")
+                     .arg(QString::fromStdString(problem))
+                     .toUtf8()
+                     .constData());
+    return kPdfToolFailed;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Fonts and translations need a GUI application object, never a display.
-    // The minimal platform with fonts is the lightest one that has them; it
-    // is given on Qt's command line, which outranks a QT_QPA_PLATFORM meant
-    // for the user's desktop.
-    previousMessageHandler = qInstallMessageHandler(QuietMessages);
-    char platformOption[] = "-platform";
-    char platform[] = "minimal:enable_fonts";
-    int qtArgc = 3;
-    char* qtArgv[] = {argv[0], platformOption, platform, nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
+    QuietQtNotes();
+    // Qt sees only the program's name: the arguments are the tool's, and are
+    // handed on unchanged.
+    int qtArgc = 1;
+    QCoreApplication application(qtArgc, argv);
     InstallTranslations();
-
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(QCoreApplication::translate("tessarine-pdf", kUsage).toUtf8().constData(),
-                   stdout);
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        std::printf("tessarine-pdf %s\n", kVersion);
-        return 0;
-    }
-    // The names stay English: --format takes them.
-    if (args.size() == 1 && args[0] == "--list-formats") {
-        ListFormats();
-        return 0;
-    }
-
-    Options options;
-    try {
-        for (const std::string& arg : args) {
-            if (arg == "--help" || arg == "--version" || arg == "--list-formats") {
-                throw BadArguments{
-                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "%1 stands alone"), {arg})};
+    bool needsEmbeddedFonts = false;
+    const int status = RunPdfTool(
+        std::vector<std::string>(argv + 1, argv + argc),
+        [&needsEmbeddedFonts](const PdfToolOptions& options) {
+            StandardFontPdf document(options.output, PaperOf(options), QtTextTranslator());
+            PrintJobState job = JobOf(options);
+            try {
+                PrintPages(job, PageEnvironment(options, document.Factory()));
+            } catch (const NeedsEmbeddedFonts&) {
+                needsEmbeddedFonts = true;
+                return kPdfToolFailed;
             }
-        }
-        options = ParseOptions(args);
-    } catch (const BadArguments& bad) {
-        std::fprintf(stderr, "tessarine-pdf: %s\n", bad.message.c_str());
-        return kExitBadArguments;
-    }
-
-    SetUpFontSubstitutes();
-    try {
-        return WritePdf(options);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "tessarine-pdf: %s\n", error.what());
-        return kExitFailed;
-    }
+            document.Commit();
+            return kPdfToolWritten;
+        });
+    return needsEmbeddedFonts ? HandOverToEmbedder(argv) : status;
 }

@@ -1,5 +1,7 @@
-// Runs the built tessarine-pdf and checks the pages it writes against the
-// Month View's inch geometry, read back with pdftotext -bbox.
+// Runs the built tessarine-pdf and checks the pages it writes, read back with
+// pdftotext -bbox. The inch geometry is checked on pages with embedded fonts,
+// whose text boxes readers take from the fonts themselves; the standard-font
+// pages are held to those, word for word.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <tuple>
 
 #include "calendar/date_serial.h"
 #include "support/qt/pdf_text_helpers.h"
@@ -24,16 +28,29 @@ struct ToolRun {
     QString err;
 };
 
-QString ToolPath() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../tessarine-pdf"));
+const QString kTool = QStringLiteral("tessarine-pdf");
+const QString kEmbedder = QStringLiteral("tessarine-pdf-embed");
+
+QString ToolPath(const QString& program = kTool) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../") + program);
 }
 
-// locale: the user's locale, as in "de_DE.UTF-8"; the C locale by default.
-ToolRun RunTool(const QStringList& arguments, const QString& workingDirectory = {},
-                const QString& locale = QStringLiteral("C.UTF-8")) {
+struct RunOptions {
+    QString workingDirectory;
+    QString locale = QStringLiteral("C.UTF-8");  // the user's, as in "de_DE.UTF-8"
+    QString program = kTool;
+    QString embedder;  // for TESSARINE_PDF_EMBEDDER
+};
+
+ToolRun RunTool(const QStringList& arguments, const RunOptions& options) {
+    const QString& workingDirectory = options.workingDirectory;
+    const QString& locale = options.locale;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("TESSARINE_PDF_EMBEDDER"));
+    if (!options.embedder.isEmpty()) {
+        environment.insert(QStringLiteral("TESSARINE_PDF_EMBEDDER"), options.embedder);
+    }
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("LANG"), locale);
     environment.remove(QStringLiteral("LANGUAGE"));
@@ -41,16 +58,80 @@ ToolRun RunTool(const QStringList& arguments, const QString& workingDirectory = 
     if (!workingDirectory.isEmpty()) {
         process.setWorkingDirectory(workingDirectory);
     }
-    process.start(ToolPath(), arguments);
+    process.start(ToolPath(options.program), arguments);
     ToolRun run;
     if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
-        run.err = QStringLiteral("could not run ") + ToolPath();
+        run.err = QStringLiteral("could not run ") + ToolPath(options.program);
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+ToolRun RunTool(const QStringList& arguments) {
+    return RunTool(arguments, RunOptions());
+}
+
+RunOptions InDirectory(const QString& directory) {
+    RunOptions options;
+    options.workingDirectory = directory;
+    return options;
+}
+
+// Pages with the system's fonts embedded.
+ToolRun RunEmbedder(const QStringList& arguments) {
+    RunOptions options;
+    options.program = kEmbedder;
+    return RunTool(arguments, options);
+}
+
+// The first difference between two files' words: the same words on the same
+// pages, placed within `tolerance` points, their widths within a point more
+// for the embedded face's kerning.
+QString CompareWords(const QList<PdfPage>& actual, const QList<PdfPage>& expected,
+                     double tolerance) {
+    if (actual.size() != expected.size()) {
+        return QStringLiteral("%1 pages, not %2").arg(actual.size()).arg(expected.size());
+    }
+    const auto byPlace = [](QList<PdfWord> words) {
+        std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+            return std::tuple(qRound(a.yMax), qRound(a.xMin), a.text) <
+                   std::tuple(qRound(b.yMax), qRound(b.xMin), b.text);
+        });
+        return words;
+    };
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        const QList<PdfWord> mine = byPlace(actual[i].words);
+        const QList<PdfWord> theirs = byPlace(expected[i].words);
+        if (mine.size() != theirs.size()) {
+            return QStringLiteral("page %1: %2 words, not %3")
+                .arg(i + 1)
+                .arg(mine.size())
+                .arg(theirs.size());
+        }
+        for (qsizetype w = 0; w < mine.size(); ++w) {
+            const PdfWord& a = mine[w];
+            const PdfWord& b = theirs[w];
+            // Left, right or centred: one end in place, and the width within
+            // what kerning makes of it.
+            const double ends = std::min(qAbs(a.xMin - b.xMin), qAbs(a.xMax - b.xMax));
+            const double widths = qAbs((a.xMax - a.xMin) - (b.xMax - b.xMin));
+            if (a.text != b.text || ends > tolerance || widths > tolerance + 1 ||
+                qAbs(a.yMax - b.yMax) > tolerance) {
+                return QStringLiteral("page %1: %2 at %3,%4 where %5 is at %6,%7")
+                    .arg(i + 1)
+                    .arg(a.text)
+                    .arg(a.xMin)
+                    .arg(a.yMax)
+                    .arg(b.text)
+                    .arg(b.xMin)
+                    .arg(b.yMax);
+            }
+        }
+    }
+    return {};
 }
 
 enum class Days { DayOfYear, Julian, None };
@@ -152,8 +233,11 @@ class PdfToolTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY2(QFileInfo(ToolPath()).isExecutable(),
-                 qPrintable(QStringLiteral("build the tessarine-pdf target first: ") + ToolPath()));
+        for (const QString& program : {kTool, kEmbedder}) {
+            QVERIFY2(QFileInfo(ToolPath(program)).isExecutable(),
+                     qPrintable(QStringLiteral("build the tessarine-pdf target first: ") +
+                                ToolPath(program)));
+        }
         QString error;
         ReadPdfWords(QStringLiteral("/nonexistent.pdf"), &error);
         QVERIFY2(!error.contains(QStringLiteral("could not start")), qPrintable(error));
@@ -190,7 +274,8 @@ class PdfToolTest : public QObject {
         QFETCH(bool, landscape);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-        const ToolRun run = RunTool(arguments + QStringList{"--paper", "letter", "--output", pdf});
+        const ToolRun run =
+            RunEmbedder(arguments + QStringList{"--paper", "letter", "--output", pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QString error;
         const QList<PdfPage> pages = ReadPdfWords(pdf, &error);
@@ -235,8 +320,9 @@ class PdfToolTest : public QObject {
             for (const int format : {layout.format, layout.format + 1}) {
                 QTemporaryDir dir;
                 const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-                const ToolRun run = RunTool({"--format", QString::number(format), "--date",
-                                             layout.date, "--paper", "letter", "--output", pdf});
+                const ToolRun run =
+                    RunEmbedder({"--format", QString::number(format), "--date", layout.date,
+                                 "--paper", "letter", "--output", pdf});
                 QVERIFY2(run.exitCode == 0, qPrintable(run.err));
                 const QList<PdfPage> pages = ReadPdfWords(pdf);
                 QCOMPARE(pages.size(), 1);
@@ -270,7 +356,8 @@ class PdfToolTest : public QObject {
     void dayOfYearLabelsCarryNoLeadingZeros() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("jan.pdf"));
-        QCOMPARE(RunTool({"--date", "2025-01-09", "--paper", "a4", "--output", pdf}).exitCode, 0);
+        QCOMPARE(RunEmbedder({"--date", "2025-01-09", "--paper", "a4", "--output", pdf}).exitCode,
+                 0);
         const QList<PdfPage> pages = ReadPdfWords(pdf);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0].width, 595.0);
@@ -283,8 +370,8 @@ class PdfToolTest : public QObject {
     void pagesComeInOrderInOneFile() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("run.pdf"));
-        const ToolRun run =
-            RunTool({"--date", "2024-11-20", "--pages", "3", "--paper", "letter", "--output", pdf});
+        const ToolRun run = RunEmbedder(
+            {"--date", "2024-11-20", "--pages", "3", "--paper", "letter", "--output", pdf});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(run.err.isEmpty());
         const QList<PdfPage> pages = ReadPdfWords(pdf);
@@ -295,19 +382,70 @@ class PdfToolTest : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.pdf"});
     }
 
+    // Every format in both sheet sizes, two sheets each.
+    void standardFontPagesMatchEmbeddedOnes() {
+        QTemporaryDir dir;
+        for (int format = 0; format < 12; ++format) {
+            for (const char* paper : {"letter", "a4"}) {
+                const QStringList arguments{"--format", QString::number(format),
+                                            "--pages",  "2",
+                                            "--date",   "2024-02-27",
+                                            "--paper",  paper};
+                const QString standard = dir.filePath(QStringLiteral("standard.pdf"));
+                const QString embedded = dir.filePath(QStringLiteral("embedded.pdf"));
+                const ToolRun run = RunTool(arguments + QStringList{"--output", standard});
+                QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+                QCOMPARE(RunEmbedder(arguments + QStringList{"--output", embedded}).exitCode, 0);
+                QString error;
+                const QList<PdfPage> pages = ReadPdfWords(standard, &error);
+                QVERIFY2(!pages.isEmpty(), qPrintable(error));
+                const QString problem = CompareWords(pages, ReadPdfWords(embedded), 1.0);
+                QVERIFY2(
+                    problem.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("format %1, %2: %3").arg(format).arg(paper).arg(problem)));
+            }
+        }
+    }
+
+    // Russian month names are beyond the standard fonts: the embedding
+    // writer takes the job, or, when it cannot be started, nothing is written.
+    void textBeyondTheStandardFontsIsWrittenWithEmbeddedFonts() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("march.pdf"));
+        RunOptions russian;
+        russian.locale = QStringLiteral("ru_RU.UTF-8");
+        const QStringList arguments{"--date", "2025-03-01", "--output", pdf};
+        const ToolRun run = RunTool(arguments, russian);
+        QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+        QVERIFY(tessarine::testing::ReadPdfText(pdf).contains(QString::fromUtf8("март 2025")));
+        QVERIFY(QFile::remove(pdf));
+        russian.embedder = dir.filePath(QStringLiteral("no-such-writer"));
+        const ToolRun failed = RunTool(arguments, russian);
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.contains(russian.embedder), qPrintable(failed.err));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        // Pages the standard fonts can draw never need it.
+        RunOptions english = russian;
+        english.locale = QStringLiteral("C.UTF-8");
+        QCOMPARE(RunTool(arguments, english).exitCode, 0);
+    }
+
     void aGermanUserGetsGermanPagesAndMessages() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("woche.pdf"));
         const QString german = QStringLiteral("de_DE.UTF-8");
+        RunOptions options;
+        options.locale = german;
         const ToolRun run =
-            RunTool({"--format", "4", "--date", "2024-05-15", "--output", pdf}, {}, german);
+            RunTool({"--format", "4", "--date", "2024-05-15", "--output", pdf}, options);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         const QString text = tessarine::testing::ReadPdfText(pdf);
         for (const char* expected : {"13. Mai 2024 bis 19. Mai 2024", "Wochenplaner", "Notizen"}) {
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
         }
         QVERIFY(!text.contains(QStringLiteral("Weekly Planner")));
-        const ToolRun bad = RunTool({"--pages", "20", "--output", pdf}, {}, german);
+        const ToolRun bad = RunTool({"--pages", "20", "--output", pdf}, options);
         QCOMPARE(bad.exitCode, 2);
         QVERIFY2(bad.err.contains(QStringLiteral("eine Zahl von 1 bis 13")), qPrintable(bad.err));
     }
@@ -347,7 +485,7 @@ class PdfToolTest : public QObject {
                                            ? QStringList{"--output", kept} + arguments
                                            : arguments + QStringList{"--output", kept};
         for (const QStringList& args : {outputFirst, outputLast}) {
-            const ToolRun run = RunTool(args, dir.path());
+            const ToolRun run = RunTool(args, InDirectory(dir.path()));
             QCOMPARE(run.exitCode, 2);
             QCOMPARE(run.err.count('\n'), 1);
             QVERIFY2(run.err.contains(named), qPrintable(run.err));
@@ -391,7 +529,8 @@ class PdfToolTest : public QObject {
 
     void aDashWritesThePdfToStandardOutput() {
         QTemporaryDir dir;
-        const ToolRun run = RunTool({"--date", "2030-06-01", "--output", "-"}, dir.path());
+        const ToolRun run =
+            RunTool({"--date", "2030-06-01", "--output", "-"}, InDirectory(dir.path()));
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith(QStringLiteral("%PDF-")));
         QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());

@@ -1,0 +1,273 @@
+#include "print/standard_font_pdf.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "platform/output_file.h"
+#include "print/sans_metrics.h"
+#include "print/win_ansi_text.h"
+
+namespace tessarine {
+
+namespace {
+
+constexpr int kPointsPerInch = 72;
+constexpr int kDefaultPoints = 10;
+
+struct SheetPoints {
+    int width = 0;
+    int height = 0;
+};
+
+// The sizes the printer path's page sizes have, in whole points.
+SheetPoints PortraitPoints(Paper paper) {
+    return paper == Paper::Letter ? SheetPoints{612, 792} : SheetPoints{595, 842};
+}
+
+SheetPoints OrientedPoints(Paper paper, PageOrientation orientation) {
+    const SheetPoints portrait = PortraitPoints(paper);
+    return orientation == PageOrientation::Landscape ? SheetPoints{portrait.height, portrait.width}
+                                                     : portrait;
+}
+
+int PointsToPixels(double points) {
+    return static_cast<int>(std::lround(points * StandardFontPdf::kResolution / kPointsPerInch));
+}
+
+int FontUnitsToPixels(long units, int pixelSize) {
+    return static_cast<int>(std::lround(static_cast<double>(units) * pixelSize / kSansUnitsPerEm));
+}
+
+void AppendNumber(std::string& out, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+    out += ' ';
+}
+
+// A grey level as a fraction with at most three decimals.
+void AppendGray(std::string& out, std::uint8_t gray) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.3f", gray / 255.0);
+    std::string_view fraction(text);
+    while (fraction.back() == '0') fraction.remove_suffix(1);
+    if (fraction.back() == '.') fraction.remove_suffix(1);
+    out.append(fraction);
+    out += ' ';
+}
+
+void AppendString(std::string& out, const std::string& winAnsi) {
+    out += '(';
+    for (const char c : winAnsi) {
+        if (c == '(' || c == ')' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += ')';
+}
+
+}  // namespace
+
+// A sheet of the PDF: the whole page is printable. Drawing state (fill grey,
+// line width, font) is written only when it changes.
+class StandardFontPdfDevice : public PrintDevice {
+  public:
+    explicit StandardFontPdfDevice(StandardFontPdf& document) : document_(document) {}
+
+    void SetOrientation(PageOrientation orientation) override {
+        if (sheet_ >= 0) {
+            throw PrintError(
+                document_.Text("The page orientation cannot change while a document is printing."));
+        }
+        orientation_ = orientation;
+    }
+    void BeginDocument() override {
+        StartSheet();
+        number_ = 1;
+    }
+    void EndDocument() override { sheet_ = -1; }
+    void AbortDocument() noexcept override { sheet_ = -1; }
+    void NewPage() override {
+        RequirePage();
+        StartSheet();
+        ++number_;
+    }
+    int PageNumber() const override { return number_; }
+
+    int PixelsPerInchX() const override { return StandardFontPdf::kResolution; }
+    int PixelsPerInchY() const override { return StandardFontPdf::kResolution; }
+    DeviceSize PhysicalSize() const override { return document_.SheetPixels(orientation_); }
+    DevicePoint PrintableOffset() const override { return DevicePoint{0, 0}; }
+    DeviceSize PrintableSize() const override { return PhysicalSize(); }
+
+    void SetFont(const PrintFont& font) override;
+    PrintFont Font() const override { return font_; }
+    DeviceTextMetrics TextMetrics() const override {
+        return DeviceTextMetrics{Height(), FontUnitsToPixels(kSansLineGap, pixelSize_)};
+    }
+    DeviceSize TextExtent(const std::string& text) const override {
+        return DeviceSize{Advance(Encoded(text)), Height()};
+    }
+    void TextOutOpaque(int x, int y, const std::string& text) override;
+    void Rectangle(int x1, int y1, int x2, int y2, int penWidth, std::uint8_t gray) override;
+
+  private:
+    void StartSheet();
+    std::string& RequirePage();
+    std::string Encoded(const std::string& text) const;
+    int Advance(const std::string& winAnsi) const;
+    int Height() const { return FontUnitsToPixels(kSansAscent + kSansDescent, pixelSize_); }
+    void SetFill(std::uint8_t gray);
+
+    StandardFontPdf& document_;
+    PageOrientation orientation_ = PageOrientation::Portrait;
+    int sheet_ = -1;  // the open sheet's index in the document
+    int number_ = 0;
+    PrintFont font_{"Arial", kDefaultPoints, kFontPlain};
+    bool bold_ = false;
+    int pixelSize_ = PointsToPixels(kDefaultPoints);
+    // What the open sheet's graphics state holds; -1 for not set yet.
+    int fill_ = 0;
+    int lineWidth_ = -1;
+    int fontOnPage_ = -1;  // pixel size * 2 + bold
+};
+
+void StandardFontPdfDevice::StartSheet() {
+    sheet_ = document_.StartPage(orientation_);
+    fill_ = 0;
+    lineWidth_ = -1;
+    fontOnPage_ = -1;
+    // Device pixels from the top-left corner; boxes have square corners.
+    const double scale = static_cast<double>(kPointsPerInch) / StandardFontPdf::kResolution;
+    char setUp[96];
+    std::snprintf(setUp, sizeof setUp, "0 G 0 j 2 M %g 0 0 %g 0 %d cm\n", scale, -scale,
+                  OrientedPoints(document_.paper_, orientation_).height);
+    RequirePage() += setUp;
+}
+
+std::string& StandardFontPdfDevice::RequirePage() {
+    if (sheet_ < 0) {
+        throw PrintError("Nothing can be drawn: the print document is not open.");
+    }
+    return document_.content_.pages[static_cast<std::size_t>(sheet_)].operators;
+}
+
+void StandardFontPdfDevice::SetFont(const PrintFont& font) {
+    const bool sans = font.name.empty() || font.name == "Arial";
+    if (!sans || (font.style & ~kFontBold) != 0) {
+        throw NeedsEmbeddedFonts("The font \"" + font.name +
+                                 "\" has no standard PDF face: its faces must be embedded.");
+    }
+    font_ = font;
+    bold_ = (font.style & kFontBold) != 0;
+    pixelSize_ = PointsToPixels(font.points > 0 ? font.points : kDefaultPoints);
+}
+
+std::string StandardFontPdfDevice::Encoded(const std::string& text) const {
+    std::optional<std::string> encoded = ToWinAnsi(text);
+    if (!encoded) {
+        throw NeedsEmbeddedFonts("The text \"" + text +
+                                 "\" has characters no standard PDF face has.");
+    }
+    return std::move(*encoded);
+}
+
+int StandardFontPdfDevice::Advance(const std::string& winAnsi) const {
+    long units = 0;
+    for (const char c : winAnsi) units += SansAdvance(bold_, static_cast<std::uint8_t>(c));
+    return FontUnitsToPixels(units, pixelSize_);
+}
+
+void StandardFontPdfDevice::SetFill(std::uint8_t gray) {
+    if (fill_ != gray) {
+        std::string& out = RequirePage();
+        AppendGray(out, gray);
+        out += "g ";
+        fill_ = gray;
+    }
+}
+
+void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text) {
+    std::string& out = RequirePage();
+    const std::string winAnsi = Encoded(text);
+    if (winAnsi.empty()) {
+        return;
+    }
+    SetFill(255);
+    for (const int value : {x, y, Advance(winAnsi), Height()}) AppendNumber(out, value);
+    out += "re f ";
+    SetFill(0);
+    out += "BT ";
+    if (const int font = pixelSize_ * 2 + (bold_ ? 1 : 0); font != fontOnPage_) {
+        out += bold_ ? "/F1 " : "/F0 ";
+        AppendNumber(out, pixelSize_);
+        out += "Tf ";
+        fontOnPage_ = font;
+    }
+    // Text space runs upwards; the flipped matrix sets it upright again.
+    out += "1 0 0 -1 ";
+    AppendNumber(out, x);
+    AppendNumber(out, y + FontUnitsToPixels(kSansAscent, pixelSize_));
+    out += "Tm ";
+    AppendString(out, winAnsi);
+    out += "Tj ET\n";
+}
+
+// Outlined with the pen centred on the edges, as the printer draws it.
+void StandardFontPdfDevice::Rectangle(int x1, int y1, int x2, int y2, int penWidth,
+                                      std::uint8_t gray) {
+    std::string& out = RequirePage();
+    SetFill(gray);
+    if (const int pen = std::max(penWidth, 1); pen != lineWidth_) {
+        AppendNumber(out, pen);
+        out += "w ";
+        lineWidth_ = pen;
+    }
+    for (const int value :
+         {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)})
+        AppendNumber(out, value);
+    out += "re B\n";
+}
+
+StandardFontPdf::StandardFontPdf(std::string path, Paper paper, TextTranslator translate)
+    : path_(std::move(path)), paper_(paper), translate_(std::move(translate)) {
+    content_.title = "Tessarine calendar pages";
+    content_.creator = "Tessarine";
+}
+
+PrintDeviceFactory StandardFontPdf::Factory() {
+    return [this]() -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<StandardFontPdfDevice>(*this);
+    };
+}
+
+int StandardFontPdf::StartPage(PageOrientation orientation) {
+    const SheetPoints sheet = OrientedPoints(paper_, orientation);
+    content_.pages.push_back(PdfPage{sheet.width, sheet.height, {}});
+    return PageCount() - 1;
+}
+
+DeviceSize StandardFontPdf::SheetPixels(PageOrientation orientation) const {
+    const SheetPoints sheet = OrientedPoints(paper_, orientation);
+    return DeviceSize{PointsToPixels(sheet.width), PointsToPixels(sheet.height)};
+}
+
+std::string StandardFontPdf::Text(const char* source) const {
+    return translate_ ? translate_("Errors", source) : std::string(source);
+}
+
+void StandardFontPdf::Commit() {
+    if (content_.pages.empty()) {
+        throw PrintError(Text("No page was printed."));
+    }
+    try {
+        WriteOutputFile(path_, SerializePdf(content_));
+    } catch (const OutputFileError& error) {
+        throw PrintError(error.what());
+    }
+}
+
+}  // namespace tessarine

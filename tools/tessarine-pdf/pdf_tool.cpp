@@ -1,0 +1,316 @@
+// The command line of tessarine-pdf, shared by the writer of standard-font
+// PDFs and the one that embeds the system's fonts.
+
+#include "pdf_tool.h"
+
+#include <langinfo.h>
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
+#include <charconv>
+#include <clocale>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "calendar/text_catalog.h"
+#include "platform/qt/app_translators.h"
+#include "platform/qt/system_locale_names.h"
+
+namespace tessarine {
+
+namespace {
+
+constexpr const char* kVersion = TESSARINE_VERSION;
+
+// One line per form, so that the manual page's synopsis is made from it.
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "tessarine-pdf",
+    "Usage: tessarine-pdf [OPTION]... --output FILE.pdf\n"
+    "  or:  tessarine-pdf --list-formats | --help | --version\n"
+    "\n"
+    "Writes calendar pages, one page per printed sheet, to FILE.pdf.\n"
+    "\n"
+    "  --format N|NAME      page format by number or by its name (see --list-formats);\n"
+    "                       default 0\n"
+    "  --pages 1..13        consecutive pages; default 1\n"
+    "  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;\n"
+    "                       default today\n"
+    "  --days doy|jdn|none  second number in Month View cells: day of year,\n"
+    "                       chronological Julian Day Number or none; default doy\n"
+    "  --paper letter|a4    sheet size; default the paper size of the system's locale\n"
+    "  --output FILE.pdf    the PDF file to write, or - for standard output; an\n"
+    "                       existing file is replaced only by a complete new one;\n"
+    "                       a FIFO or device is written to, never replaced\n"
+    "\n"
+    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n");
+
+using Options = PdfToolOptions;
+
+struct BadArguments {
+    std::string message;
+};
+
+// A message of the tool in the user's language, its %1, %2 filled in.
+std::string ToolText(const char* source, std::initializer_list<std::string_view> arguments = {}) {
+    return FillPlaceholders(QCoreApplication::translate("tessarine-pdf", source).toStdString(),
+                            arguments);
+}
+
+bool ParseInt(std::string_view text, int& value) {
+    if (text.empty()) {
+        return false;
+    }
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && rest == end;
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+int ParseFormat(const std::string& text) {
+    int index = -1;
+    if (ParseInt(text, index)) {
+        if (index < 0 || index >= kPageFormatCount) {
+            throw BadArguments{
+                ToolText(QT_TRANSLATE_NOOP(
+                             "tessarine-pdf",
+                             "unknown format %1: the formats are 0 to 11 (see --list-formats)"),
+                         {text})};
+        }
+        return index;
+    }
+    for (int i = 0; i < kPageFormatCount; ++i) {
+        if (Lower(PageFormats()[static_cast<std::size_t>(i)].listText) == Lower(text)) {
+            return i;
+        }
+    }
+    throw BadArguments{ToolText(
+        QT_TRANSLATE_NOOP("tessarine-pdf", "unknown format \"%1\" (see --list-formats)"), {text})};
+}
+
+DateSerial ParseDate(const std::string& text) {
+    const auto digits = [&text](std::size_t from, std::size_t count) {
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4) || !digits(5, 2) ||
+        !digits(8, 2)) {
+        throw BadArguments{ToolText(
+            QT_TRANSLATE_NOOP("tessarine-pdf", "bad date \"%1\": write it as YYYY-MM-DD"), {text})};
+    }
+    const int year = std::stoi(text.substr(0, 4));
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    if (year < kFirstSupportedYear || year > kLastSupportedYear) {
+        throw BadArguments{ToolText(
+            QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 lies outside the years 1582 to 3000"),
+            {text})};
+    }
+    if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month)) {
+        throw BadArguments{
+            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "date %1 does not exist"), {text})};
+    }
+    return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                            static_cast<std::uint16_t>(day));
+}
+
+Options ParseOptions(const std::vector<std::string>& args) {
+    Options options;
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = name.find('=');
+            name.starts_with("--") && equals != name.npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const bool known = name == "--format" || name == "--pages" || name == "--date" ||
+                           name == "--days" || name == "--paper" || name == "--output";
+        if (!known) {
+            throw BadArguments{
+                ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "unknown option %1"), {name})};
+        }
+        for (const std::string& earlier : seen) {
+            if (earlier == name) {
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 is given twice"), {name})};
+            }
+        }
+        seen.push_back(name);
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 needs a value"), {name})};
+            }
+            value = args[++i];
+        }
+        if (name == "--format") {
+            options.format = ParseFormat(*value);
+        } else if (name == "--pages") {
+            if (!ParseInt(*value, options.pages) || options.pages < 1 ||
+                options.pages > kMaxConsecutivePages) {
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf",
+                                               "pages must be a number from 1 to 13, not \"%1\""),
+                             {*value})};
+            }
+        } else if (name == "--date") {
+            options.date = ParseDate(*value);
+        } else if (name == "--days") {
+            const std::string days = Lower(*value);
+            if (days == "jdn") {
+                options.julian = true;
+            } else if (days == "none") {
+                options.none = true;
+            } else if (days != "doy") {
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "days must be doy, jdn or none, not \"%1\""),
+                    {*value})};
+            }
+        } else if (name == "--paper") {
+            const std::string paper = Lower(*value);
+            if (paper == "letter") {
+                options.paper = Paper::Letter;
+            } else if (paper == "a4") {
+                options.paper = Paper::A4;
+            } else {
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "paper must be letter or a4, not \"%1\""),
+                    {*value})};
+            }
+        } else {
+            if (value->empty()) {
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "the output file name is empty"))};
+            }
+            options.output = *value;
+        }
+    }
+    if (options.output.empty()) {
+        throw BadArguments{
+            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "no output file: give --output FILE.pdf"))};
+    }
+    return options;
+}
+
+// The paper of the user's locale: the C library knows it per country
+// (LC_PAPER); otherwise US measurement means Letter. glibc's _NL_PAPER_*
+// items are enumerators, not macros, so only the library can be tested for.
+Paper LocalePaper() {
+#ifdef __GLIBC__
+    if (std::setlocale(LC_PAPER, "") != nullptr) {
+        // These items return the number itself in place of a string pointer.
+        const auto millimetres = [](nl_item item) {
+            return static_cast<int>(reinterpret_cast<std::uintptr_t>(nl_langinfo(item)));
+        };
+        if (const std::optional<Paper> paper =
+                PaperOfSize(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT))) {
+            return *paper;
+        }
+    }
+#endif
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter
+                                                                              : Paper::A4;
+}
+
+void ListFormats() {
+    for (int i = 0; i < kPageFormatCount; ++i) {
+        const PageFormat& format = PageFormats()[static_cast<std::size_t>(i)];
+        std::printf("%2d  %s\n", i, format.listText);
+    }
+}
+
+// Qt's own notes about the session (no runtime directory for a root run
+// without a desktop) are not the user's business; real warnings still go
+// through.
+QtMessageHandler previousMessageHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    if (previousMessageHandler != nullptr) {
+        previousMessageHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+}  // namespace
+
+Paper PaperOf(const PdfToolOptions& options) {
+    return options.paper.value_or(LocalePaper());
+}
+
+PrintEnvironment PageEnvironment(const PdfToolOptions& options, PrintDeviceFactory makeDevice) {
+    PrintEnvironment environment;
+    environment.makeDevice = std::move(makeDevice);
+    environment.ShowJulianDayNumber = options.julian;
+    environment.ShowNone = options.none;
+    environment.localeNames = SystemLocaleNames();
+    environment.translate = QtTextTranslator();
+    return environment;
+}
+
+PrintJobState JobOf(const PdfToolOptions& options) {
+    return PrintJobState{options.date.value_or(TodayDate()), options.format, options.pages - 1};
+}
+
+void QuietQtNotes() {
+    previousMessageHandler = qInstallMessageHandler(QuietMessages);
+}
+
+int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(QCoreApplication::translate("tessarine-pdf", kUsage).toUtf8().constData(),
+                   stdout);
+        return kPdfToolWritten;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("tessarine-pdf %s\n", kVersion);
+        return kPdfToolWritten;
+    }
+    // The names stay English: --format takes them.
+    if (args.size() == 1 && args[0] == "--list-formats") {
+        ListFormats();
+        return kPdfToolWritten;
+    }
+
+    Options options;
+    try {
+        for (const std::string& arg : args) {
+            if (arg == "--help" || arg == "--version" || arg == "--list-formats") {
+                throw BadArguments{
+                    ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "%1 stands alone"), {arg})};
+            }
+        }
+        options = ParseOptions(args);
+    } catch (const BadArguments& bad) {
+        std::fprintf(stderr, "tessarine-pdf: %s\n", bad.message.c_str());
+        return kPdfToolBadArguments;
+    }
+    try {
+        return write(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tessarine-pdf: %s\n", error.what());
+        return kPdfToolFailed;
+    }
+}
+
+}  // namespace tessarine

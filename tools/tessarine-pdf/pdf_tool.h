@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/date_serial.h"
+#include "print/paper_size.h"
+#include "print/print_job.h"
+
+namespace tessarine {
+
+// What the command line asks for.
+struct PdfToolOptions {
+    int format = 0;
+    int pages = 1;
+    std::optional<DateSerial> date;
+    bool julian = false;
+    bool none = false;
+    std::optional<Paper> paper;
+    std::string output;
+};
+
+// Exit statuses, as the usage text gives them.
+inline constexpr int kPdfToolWritten = 0;
+inline constexpr int kPdfToolFailed = 1;
+inline constexpr int kPdfToolBadArguments = 2;
+
+// Writes the pages the options ask for; returns the exit status, or throws
+// an exception whose what() is the user's message.
+using PdfPageWriter = std::function<int(const PdfToolOptions&)>;
+
+// Handles the command line (without the program's name): --help, --version
+// and --list-formats, bad arguments, and otherwise `write`. Needs the
+// application object, with the translations installed.
+int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write);
+
+// The paper the options name, or the one of the user's locale.
+Paper PaperOf(const PdfToolOptions& options);
+// Everything the page engine needs but its devices.
+PrintEnvironment PageEnvironment(const PdfToolOptions& options, PrintDeviceFactory makeDevice);
+PrintJobState JobOf(const PdfToolOptions& options);
+
+// Keeps Qt's own notes about the session (no runtime directory for a root
+// run without a desktop) from the user; real warnings still go through.
+void QuietQtNotes();
+
+}  // namespace tessarine

@@ -25,17 +25,6 @@ constexpr int kFirstFont = 4;
 constexpr int kFirstDescriptor = kFirstFont + kFaceCount;
 constexpr int kFirstPage = kFirstDescriptor + kFaceCount;
 
-std::string LiteralString(const std::string& text) {
-    std::string literal = "(";
-    for (const char c : text) {
-        if (c == '(' || c == ')' || c == '\\') {
-            literal += '\\';
-        }
-        literal += c;
-    }
-    return literal + ")";
-}
-
 std::string Compressed(const std::string& data) {
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     std::string packed(size, '\0');
@@ -125,6 +114,17 @@ class ObjectWriter {
 
 }  // namespace
 
+std::string PdfLiteralString(const std::string& bytes) {
+    std::string literal = "(";
+    for (const char c : bytes) {
+        if (c == '(' || c == ')' || c == '\\') {
+            literal += '\\';
+        }
+        literal += c;
+    }
+    return literal + ")";
+}
+
 std::string SerializePdf(const PdfContent& content) {
     // The binary-marker comment tells transfer tools the file is not text.
     std::string out = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
@@ -136,8 +136,8 @@ std::string SerializePdf(const PdfContent& content) {
     }
     writer.Add(kPageTree, "<</Type/Pages/Kids[" + kids + "]/Count " +
                               std::to_string(content.pages.size()) + ">>");
-    writer.Add(kInfo, "<</Title" + LiteralString(content.title) + "/Creator" +
-                          LiteralString(content.creator) + ">>");
+    writer.Add(kInfo, "<</Title" + PdfLiteralString(content.title) + "/Creator" +
+                          PdfLiteralString(content.creator) + ">>");
     writer.Add(kFirstFont, FontObject(PdfFace::Sans));
     writer.Add(kFirstFont + 1, FontObject(PdfFace::SansBold));
     writer.Add(kFirstDescriptor, DescriptorObject(PdfFace::Sans));

@@ -21,6 +21,9 @@ struct PdfContent {
     std::vector<PdfPage> pages;
 };
 
+// Bytes as a PDF literal string, parentheses included.
+std::string PdfLiteralString(const std::string& bytes);
+
 // A complete PDF 1.4 file: the pages' streams compressed, both faces in
 // every page's resources, the cross-reference table at the end. Title and
 // creator are ASCII.

@@ -60,15 +60,6 @@ void AppendGray(std::string& out, std::uint8_t gray) {
     out += ' ';
 }
 
-void AppendString(std::string& out, const std::string& winAnsi) {
-    out += '(';
-    for (const char c : winAnsi) {
-        if (c == '(' || c == ')' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += ')';
-}
-
 }  // namespace
 
 // A sheet of the PDF: the whole page is printable. Drawing state (fill grey,
@@ -212,7 +203,7 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
     AppendNumber(out, x);
     AppendNumber(out, y + FontUnitsToPixels(kSansAscent, pixelSize_));
     out += "Tm ";
-    AppendString(out, winAnsi);
+    out += PdfLiteralString(winAnsi);
     out += "Tj ET\n";
 }
 

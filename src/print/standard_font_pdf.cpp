@@ -49,14 +49,21 @@ void AppendNumber(std::string& out, int value) {
     out += ' ';
 }
 
-// A grey level as a fraction with at most three decimals.
+// A grey level as a fraction with at most three decimals; every text
+// switches the fill twice, so this stays clear of printf.
 void AppendGray(std::string& out, std::uint8_t gray) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.3f", gray / 255.0);
-    std::string_view fraction(text);
-    while (fraction.back() == '0') fraction.remove_suffix(1);
-    if (fraction.back() == '.') fraction.remove_suffix(1);
-    out.append(fraction);
+    constexpr int kWhite = 255;
+    int thousandths = (gray * 1000 + kWhite / 2) / kWhite;
+    if (thousandths == 0 || thousandths == 1000) {
+        out += thousandths == 0 ? "0 " : "1 ";
+        return;
+    }
+    char digits[] = {'0', '.', static_cast<char>('0' + thousandths / 100),
+                     static_cast<char>('0' + thousandths / 10 % 10),
+                     static_cast<char>('0' + thousandths % 10)};
+    std::size_t length = sizeof digits;
+    while (digits[length - 1] == '0') --length;
+    out.append(digits, length);
     out += ' ';
 }
 
@@ -124,6 +131,7 @@ class StandardFontPdfDevice : public PrintDevice {
     int fill_ = 0;
     int lineWidth_ = -1;
     int fontOnPage_ = -1;  // pixel size * 2 + bold
+    int sheetHeight_ = 0;  // in pixels
 };
 
 void StandardFontPdfDevice::StartSheet() {
@@ -131,11 +139,15 @@ void StandardFontPdfDevice::StartSheet() {
     fill_ = 0;
     lineWidth_ = -1;
     fontOnPage_ = -1;
-    // Device pixels from the top-left corner; boxes have square corners.
+    // Device pixels, upwards from a bottom edge placed so that pixel row 0
+    // is the top of the sheet (whole points need not be whole pixels);
+    // texts then need no flipped matrix. Boxes have square corners.
     const double scale = static_cast<double>(kPointsPerInch) / StandardFontPdf::kResolution;
+    sheetHeight_ = PhysicalSize().height;
+    const double bottom =
+        OrientedPoints(document_.paper_, orientation_).height - sheetHeight_ * scale;
     char setUp[96];
-    std::snprintf(setUp, sizeof setUp, "0 G 0 j 2 M %g 0 0 %g 0 %d cm\n", scale, -scale,
-                  OrientedPoints(document_.paper_, orientation_).height);
+    std::snprintf(setUp, sizeof setUp, "0 G 0 j 2 M %g 0 0 %g 0 %g cm\n", scale, scale, bottom);
     RequirePage() += setUp;
 }
 
@@ -188,7 +200,9 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
         return;
     }
     SetFill(255);
-    for (const int value : {x, y, Advance(winAnsi), Height()}) AppendNumber(out, value);
+    for (const int value : {x, sheetHeight_ - y - Height(), Advance(winAnsi), Height()}) {
+        AppendNumber(out, value);
+    }
     out += "re f ";
     SetFill(0);
     out += "BT ";
@@ -198,11 +212,9 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
         out += "Tf ";
         fontOnPage_ = font;
     }
-    // Text space runs upwards; the flipped matrix sets it upright again.
-    out += "1 0 0 -1 ";
     AppendNumber(out, x);
-    AppendNumber(out, y + FontUnitsToPixels(kSansAscent, pixelSize_));
-    out += "Tm ";
+    AppendNumber(out, sheetHeight_ - y - FontUnitsToPixels(kSansAscent, pixelSize_));
+    out += "Td ";
     out += PdfLiteralString(winAnsi);
     out += "Tj ET\n";
 }
@@ -217,9 +229,10 @@ void StandardFontPdfDevice::Rectangle(int x1, int y1, int x2, int y2, int penWid
         out += "w ";
         lineWidth_ = pen;
     }
-    for (const int value :
-         {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)})
+    for (const int value : {std::min(x1, x2), sheetHeight_ - std::max(y1, y2), std::abs(x2 - x1),
+                            std::abs(y2 - y1)}) {
         AppendNumber(out, value);
+    }
     out += "re B\n";
 }
 

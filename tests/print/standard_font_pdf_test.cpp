@@ -99,10 +99,12 @@ TEST(StandardFontPdfTest, WritesAFileReadersCanIndex) {
         drawn += Inflated(pdf.substr(start, length)) + "|";
     }
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), '|'), 3);
-    // The bold face at 14 points of 600 dpi; the parentheses escaped.
-    EXPECT_NE(drawn.find("/F1 117 Tf 1 0 0 -1 600 706 Tm (M\xe4rz \\(1\\))Tj"), std::string::npos);
-    EXPECT_NE(drawn.find("0.753 g 4 w 450 450 450 450 re B"), std::string::npos);
-    EXPECT_NE(drawn.find("1 g 1 w 450 450 450 450 re B"), std::string::npos);
+    // Upwards from the bottom of a sheet 7017 pixels high (4958 in
+    // landscape). The bold face at 14 points of 600 dpi, its baseline 106
+    // pixels down; the parentheses escaped.
+    EXPECT_NE(drawn.find("/F1 117 Tf 600 6311 Td (M\xe4rz \\(1\\))Tj"), std::string::npos);
+    EXPECT_NE(drawn.find("0.753 g 4 w 450 4058 450 450 re B"), std::string::npos);
+    EXPECT_NE(drawn.find("1 g 1 w 450 4058 450 450 re B"), std::string::npos);
 }
 
 TEST(StandardFontPdfTest, LeavesWhatItCannotDrawToEmbeddedFonts) {

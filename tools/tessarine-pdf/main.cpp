@@ -2,9 +2,9 @@
 //
 // Pages name their font, Arial, without embedding it (readers have it or a
 // face with its metrics), so the tool needs neither a font library nor Qt's
-// GUI module and starts in a few milliseconds. A page with text those fonts lack (month names in
-// Greek, say) is handed, command line and all, to tessarine-pdf-embed, which embeds the system's
-// fonts.
+// GUI module and starts in a few milliseconds. A page with text that face
+// lacks (month names in Greek, say) is handed, command line and all, to
+// tessarine-pdf-embed, which embeds the system's fonts.
 
 #include <unistd.h>
 

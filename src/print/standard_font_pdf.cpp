@@ -77,8 +77,8 @@ class StandardFontPdfDevice : public PrintDevice {
 
     void SetOrientation(PageOrientation orientation) override {
         if (sheet_ >= 0) {
-            throw PrintError(
-                document_.Text("The page orientation cannot change while a document is printing."));
+            throw PrintError(document_.Text(TESSARINE_TRANSLATE_NOOP(
+                "Errors", "The page orientation cannot change while a document is printing.")));
         }
         orientation_ = orientation;
     }
@@ -260,12 +260,12 @@ DeviceSize StandardFontPdf::SheetPixels(PageOrientation orientation) const {
 }
 
 std::string StandardFontPdf::Text(const char* source) const {
-    return translate_ ? translate_("Errors", source) : std::string(source);
+    return Translate(translate_, "Errors", source);
 }
 
 void StandardFontPdf::Commit() {
     if (content_.pages.empty()) {
-        throw PrintError(Text("No page was printed."));
+        throw PrintError(Text(TESSARINE_TRANSLATE_NOOP("Errors", "No page was printed.")));
     }
     try {
         WriteOutputFile(path_, SerializePdf(content_));

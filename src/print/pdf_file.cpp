@@ -12,8 +12,6 @@ namespace tessarine {
 
 namespace {
 
-constexpr int kFirstCode = 32;
-constexpr int kLastCode = 255;
 constexpr int kFaceCount = 2;
 
 // Catalog, page tree, information and the two fonts come first; each page
@@ -42,13 +40,14 @@ std::string FontObject(PdfFace face) {
     const bool bold = face == PdfFace::SansBold;
     std::string font = bold ? "<</Type/Font/Subtype/TrueType/BaseFont/Arial,Bold"
                             : "<</Type/Font/Subtype/TrueType/BaseFont/Arial";
-    font += "/Encoding/WinAnsiEncoding/FirstChar " + std::to_string(kFirstCode) + "/LastChar " +
-            std::to_string(kLastCode) + "/Widths[";
-    for (int code = kFirstCode; code <= kLastCode; ++code) {
+    font += "/Encoding/WinAnsiEncoding/FirstChar " + std::to_string(kSansFirstCode) + "/LastChar " +
+            std::to_string(kSansLastCode) + "/Widths[";
+    for (int code = kSansFirstCode; code <= kSansLastCode; ++code) {
         char width[16];
         const double thousandths =
             SansAdvance(bold, static_cast<std::uint8_t>(code)) * 1000.0 / kSansUnitsPerEm;
-        std::snprintf(width, sizeof width, "%s%.2f", code == kFirstCode ? "" : " ", thousandths);
+        std::snprintf(width, sizeof width, "%s%.2f", code == kSansFirstCode ? "" : " ",
+                      thousandths);
         font += width;
     }
     return font + "]/FontDescriptor " + std::to_string(kFirstDescriptor + static_cast<int>(face)) +
@@ -114,6 +113,10 @@ class ObjectWriter {
 
 }  // namespace
 
+const char* PdfFaceResource(PdfFace face) {
+    return face == PdfFace::SansBold ? "/F1" : "/F0";
+}
+
 std::string PdfLiteralString(const std::string& bytes) {
     std::string literal = "(";
     for (const char c : bytes) {
@@ -138,12 +141,16 @@ std::string SerializePdf(const PdfContent& content) {
                               std::to_string(content.pages.size()) + ">>");
     writer.Add(kInfo, "<</Title" + PdfLiteralString(content.title) + "/Creator" +
                           PdfLiteralString(content.creator) + ">>");
-    writer.Add(kFirstFont, FontObject(PdfFace::Sans));
-    writer.Add(kFirstFont + 1, FontObject(PdfFace::SansBold));
-    writer.Add(kFirstDescriptor, DescriptorObject(PdfFace::Sans));
-    writer.Add(kFirstDescriptor + 1, DescriptorObject(PdfFace::SansBold));
-    const std::string resources = "/Resources<</Font<</F0 " + std::to_string(kFirstFont) +
-                                  " 0 R/F1 " + std::to_string(kFirstFont + 1) + " 0 R>>>>";
+    for (const PdfFace face : {PdfFace::Sans, PdfFace::SansBold}) {
+        writer.Add(kFirstFont + static_cast<int>(face), FontObject(face));
+        writer.Add(kFirstDescriptor + static_cast<int>(face), DescriptorObject(face));
+    }
+    std::string resources = "/Resources<</Font<<";
+    for (const PdfFace face : {PdfFace::Sans, PdfFace::SansBold}) {
+        resources += PdfFaceResource(face) + std::string(" ") +
+                     std::to_string(kFirstFont + static_cast<int>(face)) + " 0 R";
+    }
+    resources += ">>>>";
     for (std::size_t i = 0; i < content.pages.size(); ++i) {
         const PdfPage& page = content.pages[i];
         const int number = kFirstPage + 2 * static_cast<int>(i);

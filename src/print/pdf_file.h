@@ -6,8 +6,11 @@
 namespace tessarine {
 
 // The two faces a standard-font PDF draws in, Arial and Arial bold, named
-// and not embedded, with the sans metrics' widths; the resources /F0 and /F1.
+// and not embedded, with the sans metrics' widths.
 enum class PdfFace { Sans = 0, SansBold = 1 };
+
+// The name every page's resources give the face ("/F0", "/F1").
+const char* PdfFaceResource(PdfFace face);
 
 struct PdfPage {
     int widthPoints = 0;

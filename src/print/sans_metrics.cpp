@@ -6,8 +6,10 @@ namespace tessarine {
 
 namespace {
 
-// Codes 32 to 255, read from the faces' horizontal metrics.
-constexpr std::array<std::uint16_t, 224> kRegularAdvances = {
+constexpr std::size_t kCodeCount = kSansLastCode - kSansFirstCode + 1;
+
+// kSansFirstCode to kSansLastCode, read from the faces' horizontal metrics.
+constexpr std::array<std::uint16_t, kCodeCount> kRegularAdvances = {
     569,  569,  727,  1139, 1139, 1821, 1366, 391,  682,  682,  797,  1196, 569,  682,  569,  569,
     1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 569,  569,  1196, 1196, 1196, 1139,
     2079, 1366, 1366, 1479, 1479, 1366, 1251, 1593, 1479, 569,  1024, 1366, 1139, 1706, 1479, 1593,
@@ -23,7 +25,7 @@ constexpr std::array<std::uint16_t, 224> kRegularAdvances = {
     1139, 1139, 1139, 1139, 1139, 1139, 1821, 1024, 1139, 1139, 1139, 1139, 569,  569,  569,  569,
     1139, 1139, 1139, 1139, 1139, 1139, 1139, 1124, 1251, 1139, 1139, 1139, 1139, 1024, 1139, 1024,
 };
-constexpr std::array<std::uint16_t, 224> kBoldAdvances = {
+constexpr std::array<std::uint16_t, kCodeCount> kBoldAdvances = {
     569,  682,  971,  1139, 1139, 1821, 1479, 487,  682,  682,  797,  1196, 569,  682,  569,  569,
     1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 1139, 682,  682,  1196, 1196, 1196, 1251,
     1997, 1479, 1479, 1479, 1479, 1366, 1251, 1593, 1479, 569,  1139, 1479, 1251, 1706, 1479, 1593,
@@ -40,15 +42,13 @@ constexpr std::array<std::uint16_t, 224> kBoldAdvances = {
     1251, 1251, 1251, 1251, 1251, 1251, 1251, 1124, 1251, 1251, 1251, 1251, 1251, 1139, 1251, 1139,
 };
 
-constexpr std::uint8_t kFirstCode = 32;
-
 }  // namespace
 
 int SansAdvance(bool bold, std::uint8_t code) {
-    if (code < kFirstCode) {
+    if (code < kSansFirstCode) {
         return 0;
     }
-    return (bold ? kBoldAdvances : kRegularAdvances)[code - kFirstCode];
+    return (bold ? kBoldAdvances : kRegularAdvances)[code - kSansFirstCode];
 }
 
 }  // namespace tessarine

@@ -13,6 +13,10 @@ inline constexpr int kSansAscent = 1854;
 inline constexpr int kSansDescent = 434;
 inline constexpr int kSansLineGap = 67;
 
+// The codes with advances: the printable ones, from the space up.
+inline constexpr int kSansFirstCode = 32;
+inline constexpr int kSansLastCode = 255;
+
 // The advance of one WinAnsi byte code; 0 for codes without a glyph.
 int SansAdvance(bool bold, std::uint8_t code);
 

@@ -207,7 +207,8 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
     SetFill(0);
     out += "BT ";
     if (const int font = pixelSize_ * 2 + (bold_ ? 1 : 0); font != fontOnPage_) {
-        out += bold_ ? "/F1 " : "/F0 ";
+        out += PdfFaceResource(bold_ ? PdfFace::SansBold : PdfFace::Sans);
+        out += ' ';
         AppendNumber(out, pixelSize_);
         out += "Tf ";
         fontOnPage_ = font;

@@ -32,8 +32,7 @@ int main(int argc, char** argv) {
             PdfDocument document(
                 QString::fromStdString(options.output),
                 QPageSize(PaperOf(options) == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
-            PrintJobState job = JobOf(options);
-            PrintPages(job, PageEnvironment(options, document.Factory()));
+            PrintRequestedPages(options, document.Factory());
             document.Commit();
             return kPdfToolWritten;
         });

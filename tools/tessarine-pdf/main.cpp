@@ -19,7 +19,6 @@
 
 #include "pdf_tool.h"
 #include "platform/qt/app_translators.h"
-#include "print/print_job.h"
 #include "print/standard_font_pdf.h"
 
 namespace {
@@ -70,19 +69,18 @@ int main(int argc, char** argv) {
     QCoreApplication application(qtArgc, argv);
     InstallTranslations();
     bool needsEmbeddedFonts = false;
-    const int status = RunPdfTool(
-        std::vector<std::string>(argv + 1, argv + argc),
-        [&needsEmbeddedFonts](const PdfToolOptions& options) {
-            StandardFontPdf document(options.output, PaperOf(options), QtTextTranslator());
-            PrintJobState job = JobOf(options);
-            try {
-                PrintPages(job, PageEnvironment(options, document.Factory()));
-            } catch (const NeedsEmbeddedFonts&) {
-                needsEmbeddedFonts = true;
-                return kPdfToolFailed;
-            }
-            document.Commit();
-            return kPdfToolWritten;
-        });
+    const int status = RunPdfTool(std::vector<std::string>(argv + 1, argv + argc),
+                                  [&needsEmbeddedFonts](const PdfToolOptions& options) {
+                                      StandardFontPdf document(options.output, PaperOf(options),
+                                                               QtTextTranslator());
+                                      try {
+                                          PrintRequestedPages(options, document.Factory());
+                                      } catch (const NeedsEmbeddedFonts&) {
+                                          needsEmbeddedFonts = true;
+                                          return kPdfToolFailed;
+                                      }
+                                      document.Commit();
+                                      return kPdfToolWritten;
+                                  });
     return needsEmbeddedFonts ? HandOverToEmbedder(argv) : status;
 }

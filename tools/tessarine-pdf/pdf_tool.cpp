@@ -258,18 +258,15 @@ Paper PaperOf(const PdfToolOptions& options) {
     return options.paper.value_or(LocalePaper());
 }
 
-PrintEnvironment PageEnvironment(const PdfToolOptions& options, PrintDeviceFactory makeDevice) {
+void PrintRequestedPages(const PdfToolOptions& options, PrintDeviceFactory makeDevice) {
     PrintEnvironment environment;
     environment.makeDevice = std::move(makeDevice);
     environment.ShowJulianDayNumber = options.julian;
     environment.ShowNone = options.none;
     environment.localeNames = SystemLocaleNames();
     environment.translate = QtTextTranslator();
-    return environment;
-}
-
-PrintJobState JobOf(const PdfToolOptions& options) {
-    return PrintJobState{options.date.value_or(TodayDate()), options.format, options.pages - 1};
+    PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
+    PrintPages(job, environment);
 }
 
 void QuietQtNotes() {

@@ -38,9 +38,8 @@ int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write)
 
 // The paper the options name, or the one of the user's locale.
 Paper PaperOf(const PdfToolOptions& options);
-// Everything the page engine needs but its devices.
-PrintEnvironment PageEnvironment(const PdfToolOptions& options, PrintDeviceFactory makeDevice);
-PrintJobState JobOf(const PdfToolOptions& options);
+// Draws every page the options ask for on devices from `makeDevice`.
+void PrintRequestedPages(const PdfToolOptions& options, PrintDeviceFactory makeDevice);
 
 // Keeps Qt's own notes about the session (no runtime directory for a root
 // run without a desktop) from the user; real warnings still go through.

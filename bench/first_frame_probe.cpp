@@ -1,11 +1,14 @@
 // Starts a program and prints how long it took until a top-level window
-// whose title contains the given text was first drawn: the first damage
-// reported on it after it was mapped. Then, after a pause, prints the
-// program's resident memory, and ends it.
+// whose title contains the given text first showed a drawn frame. Then,
+// after a pause, prints the program's resident memory, and ends it.
 //
 //   first_frame_probe TITLE SETTLE_MS COMMAND [ARGUMENTS...]
 //   -> "<milliseconds to first frame> <resident KiB after SETTLE_MS>
 //       <CPU milliseconds the program had used at its first frame>"
+//
+// The first damage on a newly mapped window is the server filling it with
+// its background, before the program has drawn anything; a frame counts
+// only once the window holds more than one colour.
 //
 // The CPU figure is steadier than the wall time on a busy machine.
 //
@@ -13,6 +16,7 @@
 // windows are children of the root window.
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -69,6 +73,39 @@ long CpuMs(pid_t pid) {
     return (user + system) * 1000 / sysconf(_SC_CLK_TCK);
 }
 
+// A window that is gone or partly off the screen cannot be read; that is
+// not a frame, and not a reason to stop.
+int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+    return 0;
+}
+
+// Whether the window shows more than one colour: a background fill is one.
+bool HoldsADrawing(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) return false;
+    XImage* image =
+        XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    if (image == nullptr) return false;
+    const unsigned long first = XGetPixel(image, 0, 0);
+    bool drawn = false;
+    for (int y = 0; y < image->height && !drawn; ++y) {
+        for (int x = 0; x < image->width && !drawn; ++x) drawn = XGetPixel(image, x, y) != first;
+    }
+    XDestroyImage(image);
+    return drawn;
+}
+
+// Whether more damage on the window is already queued: drawing that landed
+// after the damage being examined, whose time is then the one to report.
+bool MoreDamageQueued(Display* display, int damageEvent, Window target) {
+    XSync(display, False);
+    XEvent event;
+    while (XCheckTypedEvent(display, damageEvent + XDamageNotify, &event)) {
+        if (reinterpret_cast<XDamageNotifyEvent&>(event).drawable == target) return true;
+    }
+    return false;
+}
+
 int Fail(const char* message) {
     std::fprintf(stderr, "first_frame_probe: %s\n", message);
     return 2;
@@ -83,6 +120,7 @@ int main(int argc, char* argv[]) {
 
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return Fail("cannot open the display");
+    XSetErrorHandler(IgnoreXError);
     int damageEvent = 0;
     int damageError = 0;
     if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
@@ -99,6 +137,7 @@ int main(int argc, char* argv[]) {
     }
 
     Window target = 0;
+    Damage damage = 0;
     long elapsedMs = -1;
     long cpuMs = -1;
     while (elapsedMs < 0) {
@@ -115,13 +154,23 @@ int main(int argc, char* argv[]) {
         if (event.type == MapNotify && target == 0 &&
             TitleContains(display, event.xmap.window, title)) {
             target = event.xmap.window;
-            XDamageCreate(display, target, XDamageReportNonEmpty);
+            damage = XDamageCreate(display, target, XDamageReportNonEmpty);
             XSync(display, False);
         } else if (event.type == damageEvent + XDamageNotify &&
                    reinterpret_cast<XDamageNotifyEvent&>(event).drawable == target) {
+            Clock::time_point damaged = Clock::now();
+            const long cpuAtDamage = CpuMs(child);
+            // Emptied first, so that drawing from now on reports anew.
+            XDamageSubtract(display, damage, None, None);
+            if (!HoldsADrawing(display, target)) continue;
+            long cpu = cpuAtDamage;
+            if (MoreDamageQueued(display, damageEvent, target)) {
+                damaged = Clock::now();
+                cpu = CpuMs(child);
+            }
             elapsedMs =
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-            cpuMs = CpuMs(child);
+                std::chrono::duration_cast<std::chrono::milliseconds>(damaged - start).count();
+            cpuMs = cpu;
         }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));

@@ -2,9 +2,9 @@
 # Start-up of the whole program beside a minimal window holding the
 # toolkit's own calendar (bench/calendar_window_anchor.cpp), interleaved in
 # one run on a private virtual display without a window manager: launch to
-# the first frame drawn in the main window (DAMAGE on the window, see
-# bench/first_frame_probe.cpp), and resident memory 1.5 s after it. Medians
-# of RUNS pairs.
+# the first frame drawn in the main window (not the server's background
+# fill at mapping, see bench/first_frame_probe.cpp), and resident memory
+# 1.5 s after it. Medians of RUNS pairs.
 #
 # Targets: the program's first frame within TARGET (default 0.9) times the
 # anchor's, and its resident memory within MEMORY_TARGET (default 1.0) times

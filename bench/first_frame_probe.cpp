@@ -18,11 +18,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,6 +82,35 @@ int IgnoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
 }
 
+// Whether every pixel of the image has the colour of the first. Fast for
+// 32-bit pixels, since the check runs while the program may be drawing.
+bool OneColour(const XImage& image) {
+    if (image.bits_per_pixel != 32) {
+        const unsigned long first = XGetPixel(const_cast<XImage*>(&image), 0, 0);
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                if (XGetPixel(const_cast<XImage*>(&image), x, y) != first) return false;
+            }
+        }
+        return true;
+    }
+    // The byte beyond the colour channels is undefined.
+    const auto mask =
+        static_cast<std::uint32_t>(image.red_mask | image.green_mask | image.blue_mask);
+    std::uint32_t first = 0;
+    std::memcpy(&first, image.data, sizeof first);
+    first &= mask;
+    for (int y = 0; y < image.height; ++y) {
+        const char* row = image.data + static_cast<std::ptrdiff_t>(y) * image.bytes_per_line;
+        for (int x = 0; x < image.width; ++x) {
+            std::uint32_t pixel = 0;
+            std::memcpy(&pixel, row + static_cast<std::ptrdiff_t>(x) * 4, sizeof pixel);
+            if ((pixel & mask) != first) return false;
+        }
+    }
+    return true;
+}
+
 // Whether the window shows more than one colour: a background fill is one.
 bool HoldsADrawing(Display* display, Window window) {
     XWindowAttributes attributes;
@@ -86,11 +118,7 @@ bool HoldsADrawing(Display* display, Window window) {
     XImage* image =
         XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
     if (image == nullptr) return false;
-    const unsigned long first = XGetPixel(image, 0, 0);
-    bool drawn = false;
-    for (int y = 0; y < image->height && !drawn; ++y) {
-        for (int x = 0; x < image->width && !drawn; ++x) drawn = XGetPixel(image, x, y) != first;
-    }
+    const bool drawn = !OneColour(*image);
     XDestroyImage(image);
     return drawn;
 }
@@ -146,7 +174,10 @@ int main(int argc, char* argv[]) {
             return Fail("no frame within 20 s");
         }
         if (XPending(display) == 0) {
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            // Woken by the next event, not by a timer: the time read is the
+            // time it came.
+            pollfd connection{ConnectionNumber(display), POLLIN, 0};
+            poll(&connection, 1, 100);
             continue;
         }
         XEvent event;

@@ -77,11 +77,19 @@ int main(int argc, char* argv[]) {
     // the display.
     tessarine::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
+    // Long done by now; its thread's stack is then the next one's.
+    fontConfig.Finish();
+    // The window icon and the button glyphs decode on the second core while
+    // the window is being built.
+    std::vector<tessarine::PictureKey> firstPictures =
+        tessarine::WindowIconKeys(tessarine::kAppIconPicture);
+    for (const tessarine::PictureKey& key : tessarine::TjulCalMainForm::FirstPictures()) {
+        firstPictures.push_back(key);
+    }
+    tessarine::PicturePrefetch pictures(std::move(firstPictures));
     QApplication::setStyle(new tessarine::AppStyle);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     tessarine::InstallTranslations();
-    QApplication::setWindowIcon(tessarine::WindowIcon(tessarine::kAppIconPicture));
-    fontConfig.Finish();
     tessarine::SetUpFontSubstitutes();
     tessarine::SetUpIconTheme();
     tessarine::QuitOnTerminationSignals();
@@ -96,6 +104,7 @@ int main(int argc, char* argv[]) {
     tessarine::DonationReminder donation;
     donation.LoadDonationState(registry, QCoreApplication::applicationFilePath().toStdString(),
                                tessarine::TodayDate());
+    QApplication::setWindowIcon(tessarine::WindowIcon(tessarine::kAppIconPicture, &pictures));
 
     int status = EXIT_SUCCESS;
     {
@@ -103,6 +112,7 @@ int main(int argc, char* argv[]) {
         services.registry = &registry;
         services.donation = &donation;
         services.storeNotices = &storeNotices;
+        services.pictures = &pictures;
         tessarine::TjulCalMainForm mainForm(std::move(services));
         mainForm.show();
         status = QApplication::exec();

@@ -42,9 +42,13 @@ constexpr int kGlyphSize = 16;
 
 // The buttons' glyphs are our own pictures: the same on every desktop, and
 // no icon-theme look-up at start-up.
-QIcon GlyphIcon(const char* picture) {
-    return PictureIcon(picture, QSize(kGlyphSize, kGlyphSize));
+QIcon GlyphIcon(const char* picture, PicturePrefetch* prefetch) {
+    return PictureIcon(picture, QSize(kGlyphSize, kGlyphSize), prefetch);
 }
+
+constexpr const char* kButtonGlyphs[] = {kPrintGlyph,     kHelpGlyph,  kLastYearGlyph,
+                                         kLastMonthGlyph, kTodayGlyph, kNextMonthGlyph,
+                                         kNextYearGlyph};
 
 SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
                              const QRect& geometry) {
@@ -114,6 +118,7 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     registry_ = services.registry;
     if (services.storeNotices != nullptr) storeNotices_ = services.storeNotices;
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
+    pictures_ = services.pictures;
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;
     printDevice_ = std::move(services.printDevice);
@@ -125,6 +130,16 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     donation_ = services.donation;
     localeNames_ = SystemLocaleNames();
     FormCreate();
+}
+
+std::vector<PictureKey> TjulCalMainForm::FirstPictures() {
+    std::vector<PictureKey> keys;
+    for (const char* glyph : kButtonGlyphs) {
+        for (const PictureKey& key : PictureIconKeys(glyph, QSize(kGlyphSize, kGlyphSize))) {
+            keys.push_back(key);
+        }
+    }
+    return keys;
 }
 
 // Out of line: the date commands are an incomplete type in the header.
@@ -186,7 +201,7 @@ void TjulCalMainForm::FormDestroy() {
 
 void TjulCalMainForm::CreateTopBar() {
     btnPrint = MakeSpeedButton(client_, "btnPrint", tr("Print"), QRect(1, 2, 80, 31));
-    btnPrint->setGlyph(GlyphIcon(kPrintGlyph), SpeedButton::GlyphSide::Left);
+    btnPrint->setGlyph(GlyphIcon(kPrintGlyph, pictures_), SpeedButton::GlyphSide::Left);
     FitCaption(btnPrint);
     connect(btnPrint, &SpeedButton::clicked, this, &TjulCalMainForm::btnPrintClick);
 
@@ -205,7 +220,7 @@ void TjulCalMainForm::CreateTopBar() {
 
     btnHelp = MakeSpeedButton(client_, "btnHelp", tr("Help"), QRect(384, 2, 74, 31));
     // The icon supplies its own disabled picture.
-    btnHelp->setGlyph(GlyphIcon(kHelpGlyph), SpeedButton::GlyphSide::Left);
+    btnHelp->setGlyph(GlyphIcon(kHelpGlyph, pictures_), SpeedButton::GlyphSide::Left);
     FitCaption(btnHelp);
     connect(btnHelp, &SpeedButton::clicked, this, &TjulCalMainForm::btnHelpClick);
 
@@ -242,7 +257,7 @@ void TjulCalMainForm::CreateNavigationBar() {
         SpeedButton* button =
             MakeSpeedButton(client_, design.name, tr(design.caption),
                             QRect(design.left, 256, 100, kNavigationButtonHeight));
-        button->setGlyph(GlyphIcon(design.glyph), design.side);
+        button->setGlyph(GlyphIcon(design.glyph, pictures_), design.side);
         connect(button, &SpeedButton::clicked, this, design.handler);
         *design.field = button;
     }

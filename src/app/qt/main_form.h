@@ -15,6 +15,7 @@
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
 #include "dialogs/donation_reminder.h"
+#include "platform/qt/picture_prefetch.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "print/print_device.h"
@@ -66,6 +67,8 @@ struct MainFormServices {
     // damaged file set aside); the window shows them after each read or
     // write. Null: the window's own, for the store it opens itself.
     std::vector<std::string>* storeNotices = nullptr;
+    // The button glyphs decoded ahead (see FirstPictures); null: read here.
+    PicturePrefetch* pictures = nullptr;
 };
 
 // The standard error message box: the application title over the message.
@@ -90,6 +93,10 @@ class TjulCalMainForm : public QMainWindow {
     // refused stored value is shown through services.showError.
     explicit TjulCalMainForm(MainFormServices services, QWidget* parent = nullptr);
     ~TjulCalMainForm() override;
+
+    // The bitmaps the window shows as soon as it opens, for a
+    // PicturePrefetch given in its services.
+    static std::vector<PictureKey> FirstPictures();
 
     TjulCalMainForm(const TjulCalMainForm&) = delete;
     TjulCalMainForm& operator=(const TjulCalMainForm&) = delete;
@@ -256,6 +263,7 @@ class TjulCalMainForm : public QMainWindow {
     std::vector<std::string> ownStoreNotices_;
     std::vector<std::string>* storeNotices_ = &ownStoreNotices_;
     ErrorDisplay showError_;
+    PicturePrefetch* pictures_ = nullptr;
     AlertSound* alertSound_ = nullptr;
     DialogRunner* dialogRunner_ = nullptr;
     PrintDeviceFactory printDevice_;

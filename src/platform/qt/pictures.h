@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <vector>
+
+#include "platform/qt/picture_prefetch.h"
 
 namespace tessarine {
 
@@ -28,12 +32,20 @@ inline constexpr char kNextYearGlyph[] = "glyph-next-year";
 // made at that size.
 QPixmap PicturePixmap(const char* picture, QSize logicalSize, qreal devicePixelRatio);
 
+// The bitmap made for `logicalSize` at `scale` (1 or 2); null when there is
+// none. Safe on any thread.
+QImage ReadPicture(const char* picture, QSize logicalSize, int scale);
+
 // An icon with the picture at 1x and 2x of `logicalSize` (Qt derives the
-// disabled look from them).
-QIcon PictureIcon(const char* picture, QSize logicalSize);
+// disabled look from them), taken from `prefetch` where it holds them.
+QIcon PictureIcon(const char* picture, QSize logicalSize, PicturePrefetch* prefetch = nullptr);
+// The bitmaps PictureIcon uses, for a PicturePrefetch.
+std::vector<PictureKey> PictureIconKeys(const char* picture, QSize logicalSize);
 
 // A window icon: the picture at the sizes window managers show (each is sent
 // with every window, so no more than those).
-QIcon WindowIcon(const char* picture);
+QIcon WindowIcon(const char* picture, PicturePrefetch* prefetch = nullptr);
+// The bitmaps WindowIcon uses, for a PicturePrefetch.
+std::vector<PictureKey> WindowIconKeys(const char* picture);
 
 }  // namespace tessarine

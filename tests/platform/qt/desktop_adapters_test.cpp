@@ -7,6 +7,8 @@
 
 #include "platform/qt/app_style.h"
 #include "platform/qt/font_setup.h"
+#include "platform/qt/picture_prefetch.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/system_locale_names.h"
 
@@ -91,6 +93,37 @@ class DesktopAdaptersTest : public QObject {
         QCOMPARE(QString::fromStdString(names.longMonthNames[2]),
                  russian.standaloneMonthName(3, QLocale::LongFormat));
         QVERIFY(QString::fromStdString(names.longMonthNames[2]) != russian.monthName(3));
+    }
+
+    // Pictures decoded ahead are the ones read on the spot, each handed over
+    // once; one taken twice, or never asked for, is read on the spot.
+    void prefetchedPicturesAreTheOnesReadDirectly() {
+        const QSize glyph(16, 16);
+        std::vector<PictureKey> keys = WindowIconKeys(kAppIconPicture);
+        for (const PictureKey& key : PictureIconKeys(kHelpGlyph, glyph)) keys.push_back(key);
+        PicturePrefetch prefetch(keys);
+        for (const PictureKey& key : keys) {
+            const QImage expected = ReadPicture(key.picture, key.logicalSize, key.scale);
+            QVERIFY(!expected.isNull());
+            QCOMPARE(prefetch.Take(key.picture, key.logicalSize, key.scale), expected);
+            QVERIFY(prefetch.Take(key.picture, key.logicalSize, key.scale).isNull());
+        }
+        QVERIFY(prefetch.Take(kPrintGlyph, glyph, 1).isNull());
+
+        const auto pixels = [](const QIcon& icon, QSize size, qreal ratio) {
+            return icon.pixmap(size, ratio).toImage();
+        };
+        PicturePrefetch again(keys);
+        const QIcon prefetched = PictureIcon(kHelpGlyph, glyph, &again);
+        const QIcon direct = PictureIcon(kHelpGlyph, glyph);
+        const QIcon window = WindowIcon(kAppIconPicture, &again);
+        for (const qreal ratio : {1.0, 2.0}) {
+            QCOMPARE(pixels(prefetched, glyph, ratio), pixels(direct, glyph, ratio));
+        }
+        QCOMPARE(window.availableSizes(), WindowIcon(kAppIconPicture).availableSizes());
+        // Taken already: read on the spot, the same.
+        QCOMPARE(pixels(PictureIcon(kHelpGlyph, glyph, &again), glyph, 2.0),
+                 pixels(direct, glyph, 2.0));
     }
 
     void shellResolvesRelativeDocumentsAgainstCurrentDirectory() {

@@ -1,14 +1,44 @@
+#include <signal.h>
+
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // Starts the real program the way a user would, next to the test programs'
 // folder in the build tree.
 class StartupTest : public QObject {
     Q_OBJECT
+  private:
+    static QString Program() { return QCoreApplication::applicationDirPath() + "/../tessarine"; }
+
   private slots:
+    // The whole start-up, its helper threads included, and a quit on the
+    // desktop's request: a clean exit and nothing said.
+    void itStartsAndEndsCleanlyOnRequest() {
+        if (!QFileInfo::exists(Program())) QSKIP("the program is not built in this tree");
+        QTemporaryDir settings;
+        QVERIFY(settings.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TESSARINE_REGISTRY_DIR"), settings.path());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(Program(), {});
+        QVERIFY(process.waitForStarted(30000));
+        QVERIFY(!process.waitForFinished(2000));  // still running: the window is up
+        ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+        QVERIFY(process.waitForFinished(30000));
+
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(!errors.contains(QStringLiteral("Sanitizer")), qPrintable(errors));
+        QVERIFY2(!errors.contains(QStringLiteral("runtime error")), qPrintable(errors));
+    }
+
     void withoutADisplayItExplainsAndFails() {
-        const QString program = QCoreApplication::applicationDirPath() + "/../tessarine";
+        const QString program = Program();
         if (!QFileInfo::exists(program)) {
             QSKIP("the program is not built in this tree");
         }

@@ -141,14 +141,12 @@ std::string SerializePdf(const PdfContent& content) {
                               std::to_string(content.pages.size()) + ">>");
     writer.Add(kInfo, "<</Title" + PdfLiteralString(content.title) + "/Creator" +
                           PdfLiteralString(content.creator) + ">>");
-    for (const PdfFace face : {PdfFace::Sans, PdfFace::SansBold}) {
-        writer.Add(kFirstFont + static_cast<int>(face), FontObject(face));
-        writer.Add(kFirstDescriptor + static_cast<int>(face), DescriptorObject(face));
-    }
     std::string resources = "/Resources<</Font<<";
     for (const PdfFace face : {PdfFace::Sans, PdfFace::SansBold}) {
-        resources += PdfFaceResource(face) + std::string(" ") +
-                     std::to_string(kFirstFont + static_cast<int>(face)) + " 0 R";
+        const int font = kFirstFont + static_cast<int>(face);
+        writer.Add(font, FontObject(face));
+        writer.Add(kFirstDescriptor + static_cast<int>(face), DescriptorObject(face));
+        resources += PdfFaceResource(face) + std::string(" ") + std::to_string(font) + " 0 R";
     }
     resources += ">>>>";
     for (std::size_t i = 0; i < content.pages.size(); ++i) {

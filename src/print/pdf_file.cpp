@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "print/pdf_number.h"
 #include "print/sans_metrics.h"
 
 namespace tessarine {
@@ -43,13 +44,10 @@ std::string FontObject(PdfFace face) {
     font += "/Encoding/WinAnsiEncoding/FirstChar " + std::to_string(kSansFirstCode) + "/LastChar " +
             std::to_string(kSansLastCode) + "/Widths[";
     for (int code = kSansFirstCode; code <= kSansLastCode; ++code) {
-        char width[16];
-        const double thousandths =
-            SansAdvance(bold, static_cast<std::uint8_t>(code)) * 1000.0 / kSansUnitsPerEm;
-        std::snprintf(width, sizeof width, "%s%.2f", code == kSansFirstCode ? "" : " ",
-                      thousandths);
-        font += width;
+        AppendPdfNumber(
+            font, SansAdvance(bold, static_cast<std::uint8_t>(code)) * 1000.0 / kSansUnitsPerEm, 2);
     }
+    font.pop_back();
     return font + "]/FontDescriptor " + std::to_string(kFirstDescriptor + static_cast<int>(face)) +
            " 0 R>>";
 }

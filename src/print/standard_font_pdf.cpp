@@ -1,13 +1,12 @@
 #include "print/standard_font_pdf.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <utility>
 
 #include "platform/output_file.h"
+#include "print/pdf_number.h"
 #include "print/sans_metrics.h"
 #include "print/win_ansi_text.h"
 
@@ -42,29 +41,9 @@ int FontUnitsToPixels(long units, int pixelSize) {
     return static_cast<int>(std::lround(static_cast<double>(units) * pixelSize / kSansUnitsPerEm));
 }
 
-void AppendNumber(std::string& out, int value) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-    out += ' ';
-}
-
-// A grey level as a fraction with at most three decimals; every text
-// switches the fill twice, so this stays clear of printf.
+// A grey level as a fraction with at most three decimals.
 void AppendGray(std::string& out, std::uint8_t gray) {
-    constexpr int kWhite = 255;
-    int thousandths = (gray * 1000 + kWhite / 2) / kWhite;
-    if (thousandths == 0 || thousandths == 1000) {
-        out += thousandths == 0 ? "0 " : "1 ";
-        return;
-    }
-    char digits[] = {'0', '.', static_cast<char>('0' + thousandths / 100),
-                     static_cast<char>('0' + thousandths / 10 % 10),
-                     static_cast<char>('0' + thousandths % 10)};
-    std::size_t length = sizeof digits;
-    while (digits[length - 1] == '0') --length;
-    out.append(digits, length);
-    out += ' ';
+    AppendPdfNumber(out, gray / 255.0, 3);
 }
 
 }  // namespace
@@ -146,9 +125,12 @@ void StandardFontPdfDevice::StartSheet() {
     sheetHeight_ = PhysicalSize().height;
     const double bottom =
         OrientedPoints(document_.paper_, orientation_).height - sheetHeight_ * scale;
-    char setUp[96];
-    std::snprintf(setUp, sizeof setUp, "0 G 0 j 2 M %g 0 0 %g 0 %g cm\n", scale, scale, bottom);
-    RequirePage() += setUp;
+    std::string& out = RequirePage();
+    out += "0 G 0 j 2 M ";
+    for (const double value : {scale, 0.0, 0.0, scale, 0.0, bottom}) {
+        AppendPdfNumber(out, value, 6);
+    }
+    out += "cm\n";
 }
 
 std::string& StandardFontPdfDevice::RequirePage() {
@@ -201,7 +183,7 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
     }
     SetFill(255);
     for (const int value : {x, sheetHeight_ - y - Height(), Advance(winAnsi), Height()}) {
-        AppendNumber(out, value);
+        AppendPdfNumber(out, value);
     }
     out += "re f ";
     SetFill(0);
@@ -209,12 +191,12 @@ void StandardFontPdfDevice::TextOutOpaque(int x, int y, const std::string& text)
     if (const int font = pixelSize_ * 2 + (bold_ ? 1 : 0); font != fontOnPage_) {
         out += PdfFaceResource(bold_ ? PdfFace::SansBold : PdfFace::Sans);
         out += ' ';
-        AppendNumber(out, pixelSize_);
+        AppendPdfNumber(out, pixelSize_);
         out += "Tf ";
         fontOnPage_ = font;
     }
-    AppendNumber(out, x);
-    AppendNumber(out, sheetHeight_ - y - FontUnitsToPixels(kSansAscent, pixelSize_));
+    AppendPdfNumber(out, x);
+    AppendPdfNumber(out, sheetHeight_ - y - FontUnitsToPixels(kSansAscent, pixelSize_));
     out += "Td ";
     out += PdfLiteralString(winAnsi);
     out += "Tj ET\n";
@@ -226,13 +208,13 @@ void StandardFontPdfDevice::Rectangle(int x1, int y1, int x2, int y2, int penWid
     std::string& out = RequirePage();
     SetFill(gray);
     if (const int pen = std::max(penWidth, 1); pen != lineWidth_) {
-        AppendNumber(out, pen);
+        AppendPdfNumber(out, pen);
         out += "w ";
         lineWidth_ = pen;
     }
     for (const int value : {std::min(x1, x2), sheetHeight_ - std::max(y1, y2), std::abs(x2 - x1),
                             std::abs(y2 - y1)}) {
-        AppendNumber(out, value);
+        AppendPdfNumber(out, value);
     }
     out += "re B\n";
 }

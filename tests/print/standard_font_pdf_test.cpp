@@ -8,6 +8,7 @@
 #include <string>
 
 #include "print/win_ansi_text.h"
+#include "support/scoped_locale.h"
 
 namespace tessarine {
 namespace {
@@ -105,6 +106,20 @@ TEST(StandardFontPdfTest, WritesAFileReadersCanIndex) {
     EXPECT_NE(drawn.find("/F1 117 Tf 600 6311 Td (M\xe4rz \\(1\\))Tj"), std::string::npos);
     EXPECT_NE(drawn.find("0.753 g 4 w 450 4058 450 450 re B"), std::string::npos);
     EXPECT_NE(drawn.find("1 g 1 w 450 4058 450 450 re B"), std::string::npos);
+    // A4 is 842 points, 7017 pixels of 0.12 points: the sheet starts 0.04 down.
+    EXPECT_NE(drawn.find("0.12 0 0 0.12 0 -0.04 cm"), std::string::npos);
+    EXPECT_NE(pdf.find("/Widths[277.83 277.83 354.98 "), std::string::npos);
+}
+
+// The toolkit switches the process to the user's locale; the file must not
+// pick up its decimal comma.
+TEST(StandardFontPdfTest, WritesTheSameFileInEveryLocale) {
+    const std::string inC = TwoDocuments();
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
+        testing::ScopedLocale locale(name);
+        ASSERT_TRUE(locale.installed()) << name << " is missing: run scripts/setup-debian.sh";
+        EXPECT_TRUE(TwoDocuments() == inC) << name;
+    }
 }
 
 TEST(StandardFontPdfTest, LeavesWhatItCannotDrawToEmbeddedFonts) {

@@ -15,6 +15,7 @@
 
 #include "calendar/date_serial.h"
 #include "support/qt/pdf_text_helpers.h"
+#include "support/scoped_locale.h"
 
 using tessarine::testing::PdfPage;
 using tessarine::testing::PdfWord;
@@ -435,6 +436,9 @@ class PdfToolTest : public QObject {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("woche.pdf"));
         const QString german = QStringLiteral("de_DE.UTF-8");
+        // Its decimal comma is what a PDF must not pick up.
+        QVERIFY2(tessarine::testing::LocaleInstalled("de_DE.UTF-8"),
+                 "de_DE.UTF-8 is missing: run scripts/setup-debian.sh");
         RunOptions options;
         options.locale = german;
         const ToolRun run =

@@ -24,6 +24,17 @@ bool RunPdfToText(const QStringList& arguments, QByteArray& output, QString* err
         }
         return false;
     }
+    // Poppler reports what it cannot parse (an operator with a decimal
+    // comma, a broken cross-reference) on stderr and carries on: a file it
+    // had to repair is not one a reader can be given.
+    const QByteArray complaints = process.readAllStandardError();
+    if (!complaints.isEmpty()) {
+        if (error != nullptr) {
+            *error =
+                QStringLiteral("pdftotext found faults: ") + QString::fromLocal8Bit(complaints);
+        }
+        return false;
+    }
     output = process.readAllStandardOutput();
     return true;
 }

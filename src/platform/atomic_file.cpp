@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -31,6 +32,19 @@ bool RenameInto(const std::string& from, const fs::path& to, bool replace) {
     if (::link(from.c_str(), to.c_str()) != 0) return false;
     ::unlink(from.c_str());
     return true;
+}
+
+// "<name>.tmp-XXXXXX" beside the file, with the name cut short where the
+// suffix would take it past the folder's longest name.
+std::string TemporaryNameFor(const fs::path& path) {
+    constexpr std::string_view kSuffix = ".tmp-XXXXXX";
+    const fs::path folder = path.parent_path();
+    long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = NAME_MAX;
+    std::string name = path.filename().string();
+    const std::size_t room = static_cast<std::size_t>(longest) - kSuffix.size();
+    if (name.size() > room) name.resize(room);
+    return (folder / (name + std::string(kSuffix))).string();
 }
 
 }  // namespace
@@ -63,7 +77,7 @@ void SyncDirectory(const fs::path& dir) {
 
 FileStamp ReplaceFileAtomically(const fs::path& path, std::string_view content, mode_t mode,
                                 bool replace) {
-    std::string temp = path.string() + ".tmp-XXXXXX";
+    std::string temp = TemporaryNameFor(path);
     FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (!fd.valid()) Fail("cannot create a temporary file", path, errno);
 

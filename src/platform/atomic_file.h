@@ -24,8 +24,9 @@ struct FileStamp {
 bool WriteAll(int fd, std::string_view content);
 
 // Puts `content` at `path` (a regular file or nothing; resolve a link first):
-// written beside it as "<path>.tmp-XXXXXX" with `mode`, flushed to disk and
-// renamed over it, so a reader sees the old file or the new one, whole. When
+// written beside it as "<path>.tmp-XXXXXX" (the name cut short where it
+// must be) with `mode`, flushed to disk and renamed over it, so a reader
+// sees the old file or the new one, whole. When
 // `replace` is false an existing file is left alone and the call fails with
 // EEXIST. Returns the new file's stamp; throws std::system_error.
 FileStamp ReplaceFileAtomically(const std::filesystem::path& path, std::string_view content,

@@ -23,8 +23,13 @@ namespace {
     throw OutputFileError("cannot write \"" + path + "\": " + why);
 }
 
+std::string Cause(int error) {
+    // A pipe's reader that stops early (`| head`) is not a broken system.
+    return error == EPIPE ? "the reader closed the output" : std::strerror(error);
+}
+
 void WriteToDescriptor(int fd, std::string_view content, const std::string& path) {
-    if (!WriteAll(fd, content)) Fail(path, std::strerror(errno));
+    if (!WriteAll(fd, content)) Fail(path, Cause(errno));
 }
 
 bool IsStreamLike(mode_t mode) {
@@ -47,6 +52,19 @@ mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+// A file in a folder the user may not change cannot be replaced, but the
+// user asked for it and may write it: it is truncated and written instead.
+void OverwriteInPlace(const fs::path& file, std::string_view content, const std::string& path) {
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid()) Fail(path, std::strerror(errno));
+    WriteToDescriptor(fd.get(), content, path);
+    if (::fsync(fd.get()) != 0 || !fd.Close()) Fail(path, std::strerror(errno));
+}
+
+bool MayWrite(const fs::path& path) {
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 fs::path ResolvedRegularFile(const std::string& path) {
@@ -86,7 +104,16 @@ void WriteOutputFile(const std::string& path, std::string_view content) {
         return;
     }
     if (S_ISREG(info.st_mode)) {
-        Replace(ResolvedRegularFile(path), content, info.st_mode & 07777, true, path);
+        const fs::path file = ResolvedRegularFile(path);
+        // As the shell and cp do: a file the user may not write is kept,
+        // even where its folder would let it be replaced.
+        if (!MayWrite(file)) Fail(path, std::strerror(errno));
+        const fs::path folder = file.parent_path();
+        if (!MayWrite(folder.empty() ? fs::path(".") : folder)) {
+            OverwriteInPlace(file, content, path);
+            return;
+        }
+        Replace(file, content, info.st_mode & 07777, true, path);
     } else if (IsStreamLike(info.st_mode)) {
         WriteInPlace(path, content);
     } else if (S_ISDIR(info.st_mode)) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <charconv>
 #include <clocale>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -274,6 +275,11 @@ void QuietQtNotes() {
 }
 
 int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write) {
+    // A pipe whose reader leaves early, or a file-size limit, then fails the
+    // write with an error the tool reports, instead of a signal that ends
+    // it without a word. The embedding writer inherits this.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(QCoreApplication::translate("tessarine-pdf", kUsage).toUtf8().constData(),
                    stdout);

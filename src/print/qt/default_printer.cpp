@@ -14,16 +14,14 @@ namespace {
 
 // TESSARINE_PRINTER_MODULE names the module outright when set (for a
 // packager's own layout); otherwise it is installed beside the program's
-// library folder, or in an uninstalled build beside the program or at the
-// build's top.
+// library folder, or in an uninstalled build beside the program.
 QStringList ModuleCandidates() {
     const QString named = qEnvironmentVariable("TESSARINE_PRINTER_MODULE");
     if (!named.isEmpty()) return {named};
     const QString name = QString::fromLatin1(kPrinterModuleName);
     const QString programDir = QCoreApplication::applicationDirPath();
     return {programDir + QStringLiteral("/../lib/tessarine/") + name,
-            programDir + QStringLiteral("/") + name,
-            QStringLiteral(TESSARINE_BUILD_DIR "/") + name};
+            programDir + QStringLiteral("/") + name};
 }
 
 NewPrinterDevice OpenPrinterModule() {

@@ -86,6 +86,22 @@
         <source>Printing is not available: its module could not be opened (%1).</source>
         <translation>Drucken ist nicht möglich: Das Druckmodul konnte nicht geöffnet werden (%1).</translation>
     </message>
+    <message>
+        <source>The printing service reports: %1.</source>
+        <translation>Der Druckdienst meldet: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed. Let it accept jobs again in the system&apos;s printer settings (for example &apos;sudo cupsaccept %1&apos;) and print again.</source>
+        <translation>Der Drucker „%1“ nimmt keine Aufträge an, daher wurde nichts gedruckt. Lassen Sie ihn in den Druckereinstellungen des Systems wieder Aufträge annehmen (zum Beispiel mit „sudo cupsaccept %1“) und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so nothing was printed. Resume it in the system&apos;s printer settings (for example &apos;sudo cupsenable %1&apos;) and print again.</source>
+        <translation>Der Drucker „%1“ ist angehalten, daher wurde nichts gedruckt. Setzen Sie ihn in den Druckereinstellungen des Systems fort (zum Beispiel mit „sudo cupsenable %1“) und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
+        <translation>Der Drucker „%1“ hat den Auftrag abgelehnt, daher wurde nichts gedruckt. Prüfen Sie den Drucker in den Druckereinstellungen des Systems und drucken Sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -86,6 +86,22 @@
         <source>Printing is not available: its module could not be opened (%1).</source>
         <translation>No se puede imprimir: no se pudo abrir su módulo (%1).</translation>
     </message>
+    <message>
+        <source>The printing service reports: %1.</source>
+        <translation>El servicio de impresión indica: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed. Let it accept jobs again in the system&apos;s printer settings (for example &apos;sudo cupsaccept %1&apos;) and print again.</source>
+        <translation>La impresora «%1» no acepta trabajos, así que no se ha impreso nada. Haga que vuelva a aceptar trabajos en los ajustes de impresora del sistema (por ejemplo con «sudo cupsaccept %1») y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so nothing was printed. Resume it in the system&apos;s printer settings (for example &apos;sudo cupsenable %1&apos;) and print again.</source>
+        <translation>La impresora «%1» está detenida, así que no se ha impreso nada. Reanúdela en los ajustes de impresora del sistema (por ejemplo con «sudo cupsenable %1») y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
+        <translation>La impresora «%1» ha rechazado el trabajo, así que no se ha impreso nada. Revise la impresora en los ajustes de impresora del sistema y vuelva a imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -86,6 +86,22 @@
         <source>Printing is not available: its module could not be opened (%1).</source>
         <translation>L’impression n’est pas disponible&#xa0;: son module n’a pas pu être ouvert (%1).</translation>
     </message>
+    <message>
+        <source>The printing service reports: %1.</source>
+        <translation>Le service d’impression signale&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs, so nothing was printed. Let it accept jobs again in the system&apos;s printer settings (for example &apos;sudo cupsaccept %1&apos;) and print again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux&#xa0;: rien n’a été imprimé. Faites-lui de nouveau accepter les travaux dans les réglages d’imprimante du système (par exemple avec «&#xa0;sudo cupsaccept %1&#xa0;») puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped, so nothing was printed. Resume it in the system&apos;s printer settings (for example &apos;sudo cupsenable %1&apos;) and print again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est arrêtée&#xa0;: rien n’a été imprimé. Relancez-la dans les réglages d’imprimante du système (par exemple avec «&#xa0;sudo cupsenable %1&#xa0;») puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a refusé le travail&#xa0;: rien n’a été imprimé. Vérifiez l’imprimante dans les réglages d’imprimante du système puis imprimez de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

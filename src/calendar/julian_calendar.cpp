@@ -220,6 +220,11 @@ std::string TJulianCalendar::JulianDayCaption(int col, int row) const {
     return std::to_string(ChronologicalJulianDayNumber(f.year, f.month, CellDay(col, row)));
 }
 
+std::string TJulianCalendar::DayNumberCaption(int col, int row) const {
+    if (showNone_) return {};
+    return showJulianDayNumber_ ? JulianDayCaption(col, row) : DayOfYearCaption(col, row);
+}
+
 void TJulianCalendar::Change() {
     if (OnChange) OnChange(*this);
 }

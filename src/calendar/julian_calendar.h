@@ -142,6 +142,9 @@ class TJulianCalendar {
     std::string DayOfYearCaption(int col, int row) const;
     // The chronological Julian Day Number of a day cell, "" for a blank one.
     std::string JulianDayCaption(int col, int row) const;
+    // The second line of a day cell in the current display mode: the day of
+    // the year, the Julian Day Number, or "" when no number is shown.
+    std::string DayNumberCaption(int col, int row) const;
     // Day of the month a week-row cell stands for; may lie outside the month.
     int CellDay(int col, int row) const;
 

@@ -148,8 +148,7 @@ void TJulianCalendar::DrawWeekCell(Canvas& canvas, int col, int row, const Rect&
     const int half = r.Height() / 2 + 2;
     std::string last = dayText;
     if (!showNone_) {
-        const std::string numberText =
-            showJulianDayNumber_ ? JulianDayCaption(col, row) : DayOfYearCaption(col, row);
+        const std::string numberText = DayNumberCaption(col, row);
         const int x = r.left + (4 * (r.Width() - TextWidth(canvas, numberText))) / 5;
         const int y = r.top + half;
         canvas.TextRect({x, y, r.right, r.bottom}, x, y, numberText, TextBackground::Opaque);

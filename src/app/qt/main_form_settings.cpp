@@ -58,11 +58,9 @@ void TjulCalMainForm::RestoreSettings() {
         ShowError(failure.what());
         return;
     }
-    TJulianCalendar& grid = calendar1_->calendar();
-    grid.SetShowJulianDayNumber(appDefaults_.ShowJulianDayNumber != 0);
-    grid.SetShowNone(appDefaults_.ShowNone != 0);
+    calendar1_->setDayNumbers(appDefaults_.ShowJulianDayNumber != 0, appDefaults_.ShowNone != 0);
+    const TJulianCalendar& grid = calendar1_->calendar();
     CheckDayNumberItems(DayNumberModeOf(grid.ShowJulianDayNumber(), grid.ShowNone()));
-    calendar1_->update();
     ApplyColorSet(static_cast<int>(ColorSetIndexOf(appDefaults_)));
 }
 
@@ -86,11 +84,9 @@ void TjulCalMainForm::ChooseColorSet(int index) {
 
 void TjulCalMainForm::ChooseDayNumberMode(DayNumberMode mode) {
     const DayNumberFlags flags = FlagsOf(mode);
-    TJulianCalendar& grid = calendar1_->calendar();
-    grid.SetShowJulianDayNumber(flags.showJulianDayNumber);
-    grid.SetShowNone(flags.showNone);
+    calendar1_->setDayNumbers(flags.showJulianDayNumber, flags.showNone);
+    const TJulianCalendar& grid = calendar1_->calendar();
     CheckDayNumberItems(mode);
-    calendar1_->update();
     StoreDayNumberFlags(appDefaults_, grid.ShowJulianDayNumber(), grid.ShowNone());
     WriteSettings();
 }

@@ -25,7 +25,14 @@ class GridCellAccessible : public QAccessibleInterface, public QAccessibleTableC
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? table_->CellName(row_, column_) : QString();
+        switch (t) {
+            case QAccessible::Name:
+                return table_->CellName(row_, column_);
+            case QAccessible::Description:
+                return table_->CellDescription(row_, column_);
+            default:
+                return {};
+        }
     }
     QAccessible::Role role() const override {
         return row_ == 0 ? QAccessible::ColumnHeader : QAccessible::Cell;
@@ -109,6 +116,15 @@ void GridAccessible::NotifyCurrentCell(JulianCalendarWidget* grid) {
     QAccessible::updateAccessibility(&selection);
 }
 
+void GridAccessible::NotifyCellDescriptions(JulianCalendarWidget* grid) {
+    if (!QAccessible::isActive()) return;
+    for (int index = kSide; index < kSide * kSide; ++index) {
+        QAccessibleEvent changed(grid, QAccessible::DescriptionChanged);
+        changed.setChild(index);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
 const JulianCalendarWidget& GridAccessible::Grid() const {
     return *static_cast<const JulianCalendarWidget*>(object());
 }
@@ -119,6 +135,10 @@ QString GridAccessible::CellName(int row, int column) const {
     const int day = calendar.CellDay(column, row);
     if (day < 1 || day > calendar.CurrentMonthLength()) return {};
     return QLocale().toString(QDate(calendar.Year(), calendar.Month(), day), QLocale::LongFormat);
+}
+
+QString GridAccessible::CellDescription(int row, int column) const {
+    return QString::fromStdString(Grid().calendar().DayNumberCaption(column, row));
 }
 
 void* GridAccessible::interface_cast(QAccessible::InterfaceType type) {

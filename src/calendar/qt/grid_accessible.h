@@ -9,8 +9,8 @@ class JulianCalendarWidget;
 
 // The month grid for screen readers: a table of 7 x 7 cells (the weekday
 // header row, then six week rows), each day cell named by its full date in
-// the user's locale. The grid's own accessible name is the month caption the
-// window sets.
+// the user's locale and described by the day number the grid shows under it.
+// The grid's own accessible name is the month caption the window sets.
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     static constexpr int kSide = 7;
@@ -22,9 +22,12 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
     static void Install();
     // Tells screen readers the current cell has moved or changed.
     static void NotifyCurrentCell(JulianCalendarWidget* grid);
+    // Tells screen readers every day cell's description has changed.
+    static void NotifyCellDescriptions(JulianCalendarWidget* grid);
 
     const JulianCalendarWidget& Grid() const;
     QString CellName(int row, int column) const;
+    QString CellDescription(int row, int column) const;
 
     // QAccessibleInterface
     void* interface_cast(QAccessible::InterfaceType type) override;

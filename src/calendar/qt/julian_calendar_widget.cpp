@@ -62,6 +62,17 @@ void JulianCalendarWidget::setLocaleNames(const LocaleNames& names) {
     calendar_.SetLocaleNames(names);
 }
 
+void JulianCalendarWidget::setDayNumbers(bool showJulianDayNumber, bool showNone) {
+    if (showJulianDayNumber == calendar_.ShowJulianDayNumber() &&
+        showNone == calendar_.ShowNone()) {
+        return;
+    }
+    calendar_.SetShowJulianDayNumber(showJulianDayNumber);
+    calendar_.SetShowNone(showNone);
+    update();
+    GridAccessible::NotifyCellDescriptions(this);
+}
+
 QSize JulianCalendarWidget::sizeHint() const {
     return QSize(525, 340);
 }

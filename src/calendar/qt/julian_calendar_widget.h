@@ -29,6 +29,9 @@ class JulianCalendarWidget : public QWidget {
     void setPopupMenu(QMenu* menu);
     // Header day names (abbreviated weekday names of the user's locale).
     void setLocaleNames(const LocaleNames& names);
+    // The number under each day: the Julian Day Number, none (wins), or the
+    // day of the year. Repaints and tells screen readers.
+    void setDayNumbers(bool showJulianDayNumber, bool showNone);
 
     QSize sizeHint() const override;
 

@@ -1,6 +1,10 @@
 // End to end: the main window's Print button on the system's default
 // printer, a cups-pdf queue (scripts/start-test-printer.sh sets one up), and
-// the PDFs that queue writes, read back with pdftotext.
+// the PDFs that queue writes, read back with pdftotext. Without that queue
+// the suite fails: it exists to print on a real one.
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QComboBox>
 #include <QDateTime>
@@ -9,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -56,13 +61,13 @@ class MainFormCupsPrintTest : public QObject {
         SetUpFontSubstitutes();
         const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
         if (printer.isNull()) {
-            QSKIP(
+            QFAIL(
                 "No default printer: as root, run scripts/start-test-printer.sh to make a "
                 "cups-pdf queue the default printer.");
         }
         const QString device = testing::QueueDevice(printer.printerName());
         if (!device.contains(QStringLiteral("cups-pdf:"))) {
-            QSKIP(qPrintable(QStringLiteral("The default printer \"%1\" is not a cups-pdf queue; "
+            QFAIL(qPrintable(QStringLiteral("The default printer \"%1\" is not a cups-pdf queue; "
                                             "this test prints only to cups-pdf.")
                                  .arg(printer.printerName())));
         }
@@ -133,7 +138,85 @@ class MainFormCupsPrintTest : public QObject {
         }
     }
 
+    void queueThatTakesNoJobIsNamedWithItsCause_data() {
+        QTest::addColumn<QStringList>("refuse");
+        QTest::addColumn<QStringList>("restore");
+        QTest::addColumn<QStringList>("expected");  // parts of the one error message
+        const QString& q = printerName_;
+        const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+        QTest::newRow("rejecting jobs")
+            << QStringList{"cupsreject", "-r", "Tray taken out for a test", q}
+            << QStringList{"cupsaccept", q}
+            << QStringList{"The printer \"" + q + "\" is not accepting jobs",
+                           "reports: Tray taken out for a test."};
+        QTest::newRow("stopped") << QStringList{"cupsdisable", "-r", "Cover opened for a test", q}
+                                 << QStringList{"cupsenable", q}
+                                 << QStringList{"The printer \"" + q + "\" is stopped",
+                                                "reports: Cover opened for a test."};
+        // The queue looks ready; only the hand-over of the job is refused.
+        QTest::newRow("user not allowed")
+            << QStringList{"lpadmin", "-p", q, "-u", "deny:" + user}
+            << QStringList{"lpadmin", "-p", q, "-u", "allow:all"}
+            << QStringList{"The printer \"" + q + "\" refused the job",
+                           "The printing service reports: "};
+    }
+
+    void queueThatTakesNoJobIsNamedWithItsCause() {
+        QFETCH(QStringList, refuse);
+        QFETCH(QStringList, restore);
+        QFETCH(QStringList, expected);
+        const QStringList jobsBefore = PendingJobs();
+        const QueueRestorer restorer(restore);
+        QCOMPARE(QProcess::execute(refuse.first(), refuse.mid(1)), 0);
+
+        ChooseFormat runner(0, 3);
+        QStringList errors;
+        RecordingShell shell;
+        MainFormServices services;
+        services.shell = &shell;
+        services.dialogRunner = &runner;
+        services.showError = [&errors](QWidget*, const std::string& message) {
+            errors << QString::fromStdString(message);
+        };
+        TjulCalMainForm form(std::move(services));
+        form.show();
+        // File > Print..., then the dialog's Print button.
+        QAction* print = form.findChild<QAction*>(QStringLiteral("Print1"));
+        QVERIFY(print != nullptr);
+        print->trigger();
+        QCOMPARE(runner.runs, 1);
+        // The job ends at its first page.
+        QCOMPARE(errors.size(), 1);
+        for (const QString& part : expected) {
+            QVERIFY2(errors[0].contains(part), qPrintable(errors[0]));
+        }
+        // A stopped queue would have kept the page for later.
+        QCOMPARE(PendingJobs(), jobsBefore);
+    }
+
   private:
+    // Puts the queue back however the test ends.
+    class QueueRestorer {
+      public:
+        explicit QueueRestorer(QStringList command) : command_(std::move(command)) {}
+        ~QueueRestorer() {
+            if (QProcess::execute(command_.first(), command_.mid(1)) != 0) {
+                qWarning("Could not put the queue back: %s", qPrintable(command_.join(' ')));
+            }
+        }
+
+      private:
+        QStringList command_;
+    };
+
+    QStringList PendingJobs() const {
+        QProcess lpstat;
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o"), printerName_});
+        lpstat.waitForFinished(30000);
+        return QString::fromLocal8Bit(lpstat.readAllStandardOutput())
+            .split('\n', Qt::SkipEmptyParts);
+    }
+
     QString printerName_;
     QTemporaryDir registryDir_;
 };

@@ -179,6 +179,28 @@ class JulianCalendarWidgetTest : public QObject {
         QVERIFY(!current->state().selected);
     }
 
+    void screenReadersHearTheNumberUnderEachDay() {
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(host->grid)->tableInterface();
+        struct Choice {
+            bool julian;
+            bool none;
+            QString fifteenth;  // under March 15th 2025
+            QString first;
+        };
+        const Choice choices[] = {{true, false, "2460750", "2460736"},
+                                  {true, true, "", ""},
+                                  {false, false, "2025 074", "2025 060"}};
+        for (const Choice& c : choices) {
+            host->grid->setDayNumbers(c.julian, c.none);
+            QCOMPARE(table->cellAt(3, 6)->text(QAccessible::Description), c.fifteenth);
+            QCOMPARE(table->cellAt(1, 6)->text(QAccessible::Description), c.first);
+            // A blank cell and the header have no number.
+            QVERIFY(table->cellAt(1, 0)->text(QAccessible::Description).isEmpty());
+            QVERIFY(table->cellAt(0, 6)->text(QAccessible::Description).isEmpty());
+        }
+    }
+
     void doubleClickIsSignalled() {
         QSignalSpy spy(host->grid, &JulianCalendarWidget::doubleClicked);
         int events = 0;

@@ -42,6 +42,13 @@ void QtPrinterDevice::SetOrientation(PageOrientation orientation) {
 }
 
 void QtPrinterDevice::BeginDocument() {
+    // Asked before the document opens: once open, the toolkit hands it over
+    // even when it is abandoned, and a stopped queue would keep it.
+    const std::string notTaken = QueueProblemMessage(
+        QueryQueueFacts(printer_.printerName().toStdString()), QtTextTranslator());
+    if (!notTaken.empty()) {
+        throw PrintError(notTaken);
+    }
     if (!painter_.begin(&printer_)) {
         throw PrintError(QCoreApplication::translate(
                              "Errors", "The printer \"%1\" could not start the document.")
@@ -53,7 +60,15 @@ void QtPrinterDevice::BeginDocument() {
 
 void QtPrinterDevice::EndDocument() {
     FlushHeld();
+    // The toolkit hands the job over and drops the printing system's answer;
+    // it is still this thread's last one, as nothing asks the system between
+    // the hand-over and here.
     const bool ended = painter_.end();
+    const std::string refused = SubmissionProblemMessage(printer_.printerName().toStdString(),
+                                                         LastSubmissionFacts(), QtTextTranslator());
+    if (!refused.empty()) {
+        throw PrintError(refused);
+    }
     if (!ended || printer_.printerState() == QPrinter::Error) {
         throw PrintError(QCoreApplication::translate(
                              "Errors", "The printer \"%1\" could not finish the document.")

@@ -120,7 +120,6 @@ TEST_F(DonationReminderTest, ValuesStoredAsTextAreReadAndWrittenBackAsText) {
 }
 
 TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnlyStore) {
-    using Day = std::optional<std::int32_t>;
     struct Case {
         const char* name;
         // The run starts with status 4 and a last prompt five days ago, and
@@ -129,8 +128,8 @@ TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnly
         bool stored;
         bool writable;  // false: a store this user may only read
         std::function<void(DonationReminder&)> during;
-        Day status;  // stored at the end; nothing: no value
-        Day lastPrompt;
+        std::optional<RegistryValue> status;  // stored at the end
+        std::optional<RegistryValue> lastPrompt;
     };
     constexpr std::int32_t kOther = 1;
     const std::int32_t today = static_cast<std::int32_t>(kToday);
@@ -139,16 +138,13 @@ TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnly
     const auto neverAgain = [](DonationReminder& r) { r.RecordAnswer(kNeverAskAgain, kToday); };
     const auto tomorrow = [](DonationReminder& r) { r.RecordAnswer(kRemindTomorrow, kToday); };
     const Case cases[] = {
-        {"nothing changed", true, true, nothing, kOther, otherPrompt},
-        {"answered never again", true, true, neverAgain, kNeverAskAgain, otherPrompt},
-        {"answered tomorrow again", true, true, tomorrow, kOther, today},
-        {"first run", false, true, nothing, kRemindTomorrow, today + 6},
-        {"read-only, key stored", true, false, neverAgain, kOther, otherPrompt},
+        {"nothing changed", true, true, nothing, Number(kOther), Number(otherPrompt)},
+        {"answered never again", true, true, neverAgain, Number(kNeverAskAgain),
+         Number(otherPrompt)},
+        {"answered tomorrow again", true, true, tomorrow, Number(kOther), Number(today)},
+        {"first run", false, true, nothing, Number(kRemindTomorrow), Number(today + 6)},
+        {"read-only, key stored", true, false, neverAgain, Number(kOther), Number(otherPrompt)},
         {"read-only, no key", false, false, neverAgain, std::nullopt, std::nullopt},
-    };
-    const auto expected = [](Day number) -> std::optional<RegistryValue> {
-        if (!number) return std::nullopt;
-        return Number(*number);
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,8 +167,8 @@ TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnly
             Put("DonateLastPrompt", Number(otherPrompt));
         }
         EXPECT_NO_THROW(reminder.SaveDonationState(store));
-        EXPECT_EQ(Stored("DonateStatus"), expected(c.status));
-        EXPECT_EQ(Stored("DonateLastPrompt"), expected(c.lastPrompt));
+        EXPECT_EQ(Stored("DonateStatus"), c.status);
+        EXPECT_EQ(Stored("DonateLastPrompt"), c.lastPrompt);
     }
 }
 

@@ -34,21 +34,22 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
 }
 
 // A stored integer, or `fallback` when it is missing or of another kind.
-std::int32_t ReadInteger(RegistryKey& key, std::string_view name, std::int32_t fallback) {
-    const std::optional<RegistryValue> value = key.ReadValue(name);
+std::int32_t IntegerOf(const std::optional<RegistryValue>& value, std::int32_t fallback) {
     if (!value) return fallback;
     if (IsText(*value)) return ParseDecimal(value->AsText().value_or("")).value_or(fallback);
     if (const auto number = value->AsNumber32()) return static_cast<std::int32_t>(*number);
     return fallback;
 }
 
+// `number` as it is written over `stored`: decimal text over text, a 32-bit
+// number otherwise.
+RegistryValue Encoded(std::int32_t number, const std::optional<RegistryValue>& stored) {
+    if (stored && IsText(*stored)) return RegistryValue::MakeText(std::to_string(number));
+    return RegistryValue::MakeNumber32(static_cast<std::uint32_t>(number));
+}
+
 void WriteInteger(RegistryKey& key, std::string_view name, std::int32_t number) {
-    const std::optional<RegistryValue> stored = key.ReadValue(name);
-    if (stored && IsText(*stored)) {
-        key.WriteValue(name, RegistryValue::MakeText(std::to_string(number)));
-    } else {
-        key.WriteValue(name, RegistryValue::MakeNumber32(static_cast<std::uint32_t>(number)));
-    }
+    key.WriteValue(name, Encoded(number, key.ReadValue(name)));
 }
 
 // The whole day count of a date, as stored.
@@ -74,34 +75,46 @@ DonationReminder DonationReminder::NothingStored(DateSerial today) {
 
 void DonationReminder::LoadDonationState(Registry& registry, std::string_view programFileName,
                                          DateSerial today) {
-    status_ = kMissingStatus;
     shownOnDemand_ = false;
     keyPath_ = KeyPathFor(programFileName);
-    std::int32_t lastPromptDay = 0;
+    loaded_ = {};
     try {
         if (registry.CreateKey(RegistryRoot::CurrentUser, keyPath_) != nullptr) {
             if (const auto subkey =
                     registry.CreateKey(RegistryRoot::CurrentUser, SubkeyPath(keyPath_))) {
-                status_ = ReadInteger(*subkey, kDonateStatusValue, kMissingStatus);
-                lastPromptDay = ReadInteger(*subkey, kDonateLastPromptValue, 0);
+                loaded_.status = subkey->ReadValue(kDonateStatusValue);
+                loaded_.lastPrompt = subkey->ReadValue(kDonateLastPromptValue);
             }
         }
     } catch (const RegistryError&) {
         // Unreadable store: the defaults below.
     }
+    status_ = IntegerOf(loaded_.status, kMissingStatus);
     if (status_ == kMissingStatus) status_ = kRemindTomorrow;
     if (status_ < kDonateNow) status_ = kDonateNow;
     if (status_ > kRemindTomorrow) status_ = kRemindTomorrow;
+    const std::int32_t lastPromptDay = IntegerOf(loaded_.lastPrompt, 0);
     lastPrompt_ = lastPromptDay != 0 ? lastPromptDay : today + kFirstRunGraceDays;
 }
 
 void DonationReminder::SaveDonationState(Registry& registry) const {
+    // Only what changed: an unchanged value written back would undo another
+    // running copy's answer, and would make every exit wait on the store.
+    const bool statusChanged = loaded_.status != Encoded(status_, loaded_.status);
+    const bool lastPromptChanged =
+        loaded_.lastPrompt != Encoded(StoredDay(lastPrompt_), loaded_.lastPrompt);
+    if (!statusChanged && !lastPromptChanged) return;
+    // A key that cannot be opened, like a refused value, is a store this
+    // user may not write: the state then lasts for this run.
     const auto subkey = registry.CreateKey(RegistryRoot::CurrentUser, SubkeyPath(keyPath_));
-    if (subkey == nullptr) {
-        throw RegistryError("Failed to create key '" + SubkeyPath(keyPath_) + "'");
+    if (subkey == nullptr) return;
+    try {
+        if (statusChanged) WriteInteger(*subkey, kDonateStatusValue, status_);
+        if (lastPromptChanged) {
+            WriteInteger(*subkey, kDonateLastPromptValue, StoredDay(lastPrompt_));
+        }
+    } catch (const RegistryAccessDenied&) {
     }
-    WriteInteger(*subkey, kDonateStatusValue, status_);
-    WriteInteger(*subkey, kDonateLastPromptValue, StoredDay(lastPrompt_));
 }
 
 bool DonationReminder::TakeReminderIfDue(DateSerial today) {

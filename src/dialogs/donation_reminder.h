@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,9 +56,11 @@ class DonationReminder {
     // is treated as empty: the reminder must never keep the program from
     // starting.
     void LoadDonationState(Registry& registry, std::string_view programFileName, DateSerial today);
-    // Writes both values. A value already stored as text is written back as
-    // decimal text, otherwise as a 32-bit number. Throws RegistryError when
-    // the values cannot be written.
+    // Writes the values that differ from what was loaded, nothing when none
+    // does. A value already stored as text is written back as decimal text,
+    // otherwise as a 32-bit number. A store this user may only read keeps
+    // what it holds, silently: the state then lasts for this run. Throws
+    // RegistryError when the values cannot be written otherwise.
     void SaveDonationState(Registry& registry) const;
 
     // Whether the dialog is due as the main window closes; when it is, the
@@ -79,10 +82,17 @@ class DonationReminder {
     const std::string& DonationKeyPath() const { return keyPath_; }
 
   private:
+    // The values as the store held them at load; nothing when missing.
+    struct StoredValues {
+        std::optional<RegistryValue> status;
+        std::optional<RegistryValue> lastPrompt;
+    };
+
     std::int32_t status_ = kRemindTomorrow;
     DateSerial lastPrompt_ = 0;
     bool shownOnDemand_ = false;
     std::string keyPath_;
+    StoredValues loaded_;
 };
 
 }  // namespace tessarine

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "platform/reg_hive_store.h"
@@ -115,6 +117,59 @@ TEST_F(DonationReminderTest, ValuesStoredAsTextAreReadAndWrittenBackAsText) {
     EXPECT_EQ(Stored("DonateStatus"), RegistryValue::MakeText("1"));
     EXPECT_EQ(Stored("DonateLastPrompt"),
               RegistryValue::MakeText(std::to_string(static_cast<std::int32_t>(kToday) + 6)));
+}
+
+TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnlyStore) {
+    struct Case {
+        const char* name;
+        // The run starts with status 4 and a last prompt five days ago, and
+        // another copy of the program stores its own answer while it runs:
+        // what this run did not change must not undo that.
+        bool stored;
+        bool writable;  // false: a store this user may only read
+        std::function<void(DonationReminder&)> during;
+        std::optional<RegistryValue> status;  // stored at the end
+        std::optional<RegistryValue> lastPrompt;
+    };
+    constexpr std::int32_t kOther = 1;
+    const std::int32_t today = static_cast<std::int32_t>(kToday);
+    const std::int32_t otherPrompt = today - 100;
+    const auto nothing = [](DonationReminder&) {};
+    const auto neverAgain = [](DonationReminder& r) { r.RecordAnswer(kNeverAskAgain, kToday); };
+    const auto tomorrow = [](DonationReminder& r) { r.RecordAnswer(kRemindTomorrow, kToday); };
+    const Case cases[] = {
+        {"nothing changed", true, true, nothing, Number(kOther), Number(otherPrompt)},
+        {"answered never again", true, true, neverAgain, Number(kNeverAskAgain),
+         Number(otherPrompt)},
+        {"answered tomorrow again", true, true, tomorrow, Number(kOther), Number(today)},
+        {"first run", false, true, nothing, Number(kRemindTomorrow), Number(today + 6)},
+        {"read-only, key stored", true, false, neverAgain, Number(kOther), Number(otherPrompt)},
+        {"read-only, no key", false, false, neverAgain, std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(dir_.path() / "HKEY_CURRENT_USER.reg");
+        if (c.stored) {
+            Put("DonateStatus", Number(4));
+            Put("DonateLastPrompt", Number(today - 5));
+        }
+        RegHiveStoreOptions options;
+        if (!c.writable) options.can_write = [](const std::filesystem::path&) { return false; };
+        RegHiveStore store(
+            HiveLocations{
+                dir_.path() / "HKEY_LOCAL_MACHINE.reg", dir_.path() / "HKEY_CURRENT_USER.reg", {}},
+            std::move(options));
+        DonationReminder reminder;
+        reminder.LoadDonationState(store, kProgram, kToday);
+        c.during(reminder);
+        if (c.stored) {
+            Put("DonateStatus", Number(kOther));
+            Put("DonateLastPrompt", Number(otherPrompt));
+        }
+        EXPECT_NO_THROW(reminder.SaveDonationState(store));
+        EXPECT_EQ(Stored("DonateStatus"), c.status);
+        EXPECT_EQ(Stored("DonateLastPrompt"), c.lastPrompt);
+    }
 }
 
 }  // namespace

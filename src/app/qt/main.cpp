@@ -46,15 +46,25 @@ void ShowNotices(std::vector<std::string>& notices) {
     notices.clear();
 }
 
-// The reminder's state is stored once, after the main window is gone. A
-// failure is shown: the answer the user gave would otherwise be lost
-// without a word.
+// What changed of the reminder's state is stored once, after the main
+// window is gone. A failure is shown (unless the program was asked to end):
+// the answer the user gave would otherwise be lost without a word.
 void SaveDonationState(const tessarine::DonationReminder& donation, tessarine::Registry& registry) {
     try {
         donation.SaveDonationState(registry);
     } catch (const std::exception& failure) {
         tessarine::ShowErrorMessageBox(nullptr, failure.what());
     }
+}
+
+int RunMainWindow(tessarine::MainFormServices services) {
+    tessarine::TjulCalMainForm mainForm(std::move(services));
+    // A request to end that came while the window was being built (its
+    // start-up message included) ends the run here: the main loop would not
+    // see it.
+    if (tessarine::TerminationRequested()) return EXIT_SUCCESS;
+    mainForm.show();
+    return QApplication::exec();
 }
 
 }  // namespace
@@ -68,6 +78,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return EXIT_FAILURE;
     }
+    // Before anything else: a desktop that ends the session while the
+    // program starts must not have to ask twice.
+    tessarine::CatchTerminationSignals();
     // Every size in the windows is in logical pixels, which Qt scales to the
     // screen: left unscaled, a 192-dpi desktop showed the window at half size
     // under a menu bar of full size.
@@ -107,15 +120,13 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(tessarine::WindowIcon(tessarine::kAppIconPicture, &pictures));
 
     int status = EXIT_SUCCESS;
-    {
+    if (!tessarine::TerminationRequested()) {
         tessarine::MainFormServices services;
         services.registry = &registry;
         services.donation = &donation;
         services.storeNotices = &storeNotices;
         services.pictures = &pictures;
-        tessarine::TjulCalMainForm mainForm(std::move(services));
-        mainForm.show();
-        status = QApplication::exec();
+        status = RunMainWindow(std::move(services));
     }
     SaveDonationState(donation, registry);
     ShowNotices(storeNotices);

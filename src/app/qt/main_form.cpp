@@ -24,6 +24,7 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/speed_button.h"
 #include "platform/qt/system_locale_names.h"
+#include "platform/qt/termination_signals.h"
 #include "platform/reg_hive_store.h"
 
 namespace tessarine {
@@ -96,6 +97,8 @@ class MainFormClient : public QWidget {
 };
 
 void ShowErrorMessageBox(QWidget* owner, const std::string& message) {
+    // Once the program is asked to end, a box would only hold it up.
+    if (TerminationRequested()) return;
     // Messages with fixed wording come from everywhere, the core included,
     // in English: those marked for the "Errors" context are translated here.
     QMessageBox::critical(owner, TjulCalMainForm::tr(kApplicationTitle),

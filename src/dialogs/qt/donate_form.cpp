@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -146,6 +147,12 @@ void TDonateForm::done(int result) {
         FormClose();
     }
     FormDialog::done(result);
+}
+
+bool TDonateForm::FormKeyDown(QKeyEvent& event) {
+    // Consumed, so that the dialog's own key handling does not reject it.
+    if (event.key() == Qt::Key_Escape) return true;
+    return FormDialog::FormKeyDown(event);
 }
 
 void TDonateForm::FormClose() {

@@ -23,9 +23,10 @@ struct DonationServices {
     DialogRunner* dialogRunner = nullptr;  // null: a real modal loop
 };
 
-// "Make a Donation": five answers, the first selected, and "Proceed". Every
-// way of closing it ("Proceed", Esc, the close box) records the selected
-// answer in the reminder.
+// "Make a Donation": five answers, the first selected, and "Proceed". Both
+// ways of closing it ("Proceed", the close box) record the selected answer in
+// the reminder. Esc does nothing: with the first answer selected it would
+// open the donation page for a user who only meant to dismiss the dialog.
 class TDonateForm : public FormDialog {
     Q_OBJECT
 
@@ -53,6 +54,7 @@ class TDonateForm : public FormDialog {
     void lblHomePageClick();
 
     void done(int result) override;
+    bool FormKeyDown(QKeyEvent& event) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,7 +12,8 @@ namespace tessarine {
 // serves twice: as the splash at start-up, shown without waiting and closed
 // by the main window's timer, and as the modal About window, which the "X"
 // button closes and whose link opens the home page. A click on the picture
-// closes it in either mode.
+// closes it in either mode, and so does Esc: the window has no frame, so
+// from the keyboard there is no other way to close it.
 class TsplashForm : public FormDialog {
     Q_OBJECT
 

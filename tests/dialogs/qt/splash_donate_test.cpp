@@ -99,6 +99,32 @@ class SplashDonateTest : public QObject {
         QCOMPARE(runner.titles.size(), std::size_t{2});
         QCOMPARE(runner.leftOpen, 0);
     }
+
+    // Esc answers nothing in the donation dialog, whose first answer opens
+    // the donation page; it closes the About window, which has no frame.
+    void escapeClosesTheAboutWindowButNotTheDonationDialog() {
+        RecordingShell shell;
+        ScriptedDialogRunner runner;
+        DonationServices services{&shell, [] { return kToday; }, &runner};
+        DonationReminder reminder = DonationReminder::NothingStored(kToday);
+        TDonateForm donate(nullptr, reminder, services);
+        TsplashForm about(nullptr, TsplashForm::Mode::About, shell);
+        struct Case {
+            QDialog* dialog;
+            bool closes;
+        };
+        for (const Case& c : {Case{&donate, false}, Case{&about, true}}) {
+            runner.Queue([&c](QDialog& dialog) {
+                QWidget* focused = dialog.focusWidget();
+                QTest::keyClick(focused != nullptr ? focused : &dialog, Qt::Key_Escape);
+                QCOMPARE(dialog.isVisible(), !c.closes);
+            });
+            runner.Run(*c.dialog);
+        }
+        QCOMPARE(runner.leftOpen, 1);
+        QVERIFY(shell.requests.empty());
+        QCOMPARE(reminder.DonationStatus(), static_cast<std::int32_t>(kRemindTomorrow));
+    }
 };
 
 }  // namespace tessarine

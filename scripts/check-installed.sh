@@ -24,6 +24,13 @@ if [[ "${1:-}" != --on-display ]]; then
         exit 1
     }
     HOME=$work/home man -w tessarine-pdf
+    # The licence travels with the package and its software-centre entry.
+    grep -q "^License: GPL-3.0-or-later" /usr/share/doc/tessarine/copyright &&
+        grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+            /usr/share/metainfo/$app_id.metainfo.xml || {
+        echo "the installed package does not name its licence, GPL-3.0-or-later" >&2
+        exit 1
+    }
     HOME=$work/home WORK=$work xvfb-run -a "$self" --on-display
     exit
 fi

@@ -110,6 +110,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSARINE_HOME_PAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Merged with what dpkg-shlibdeps finds; the layouts are measured in these faces.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+if(CANBERRA_FOUND)
+    # Opened at the first alert, so dpkg-shlibdeps does not see it.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libcanberra0)
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging}/debian/postinst ${packaging}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

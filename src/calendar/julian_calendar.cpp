@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace tessarine {
 
@@ -303,6 +304,22 @@ void TJulianCalendar::MouseDown(MouseButton button, Point at) {
     // Presses on the header row or beyond the cells move nothing.
     if (!cell || cell->row < kFixedRows) return;
     FocusCell(cell->col, cell->row);
+}
+
+void TJulianCalendar::MouseWheel(const WheelDelta& delta, KeyModifiers modifiers) {
+    const int notches = wheelNotches_.Add(delta, modifiers.shift);
+    // Away from the user goes back in time, as a list scrolls up.
+    const bool back = notches > 0;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        const DateSerial before = selectedDate_;
+        if (modifiers.shift) {
+            back ? PreviousYear() : NextYear();
+        } else {
+            StepMonth(back ? -1 : +1);
+        }
+        // At a bound every further notch would do nothing as well.
+        if (selectedDate_ == before) break;
+    }
 }
 
 void TJulianCalendar::Resize(int width, int height) {

@@ -8,6 +8,7 @@
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "calendar/wheel_notches.h"
 
 namespace tessarine {
 
@@ -164,6 +165,10 @@ class TJulianCalendar {
     // the veto allows) and runs Click. Other buttons leave the grid alone;
     // the toolkit layer opens the context menu.
     void MouseDown(MouseButton button, Point at);
+    // The wheel over the grid: one month per notch, towards the user forward
+    // in time; with Shift one year per notch. Touchpad steps are added up to
+    // whole notches. Moves stop at the bounds as the month and year steps do.
+    void MouseWheel(const WheelDelta& delta, KeyModifiers modifiers);
     // New client size; recomputes the column width and row height.
     void Resize(int width, int height);
 
@@ -220,6 +225,7 @@ class TJulianCalendar {
     int rowHeight_ = 0;
     bool focused_ = false;
     LocaleNames names_{};
+    WheelNotches wheelNotches_;
 
     // The pen outlives a paint, as a device context's selected pen would:
     // the header ellipses are outlined with whatever the last paint left.

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <random>
+#include <vector>
 
 namespace tessarine {
 namespace {
@@ -232,6 +234,85 @@ TEST_F(GridTest, PageKeysStepMonthsAndYears) {
     // Ctrl is not examined: Ctrl+Page Up is a month step.
     EXPECT_TRUE(grid.KeyDown(GridKey::PageUp, {.ctrl = true}));
     EXPECT_EQ(grid.SelectedDate(), D(2025, 3, 15));
+}
+
+// --- Mouse wheel ------------------------------------------------------------
+
+TEST(GridWheel, NotchesTouchpadStepsShiftAndBounds) {
+    // Negative angles turn towards the user.
+    struct Report {
+        WheelDelta delta;
+        bool shift = false;
+    };
+    const auto up = [](int eighths, bool shift = false) { return Report{{0, eighths}, shift}; };
+    struct Case {
+        const char* name;
+        DateSerial start;
+        std::vector<Report> reports;
+        DateSerial expected;
+        int changes;
+    };
+    const std::vector<Case> cases = {
+        {"a notch towards the user", D(2025, 3, 15), {up(-120)}, D(2025, 4, 15), 1},
+        {"a notch away", D(2025, 3, 15), {up(120)}, D(2025, 2, 15), 1},
+        {"two notches in one report", D(2025, 3, 15), {up(-240)}, D(2025, 5, 15), 2},
+        {"touchpad steps short of a notch", D(2025, 3, 15), {up(-40), up(-40)}, D(2025, 3, 15), 0},
+        {"touchpad steps that make a notch",
+         D(2025, 3, 15),
+         {up(-40), up(-40), up(-40)},
+         D(2025, 4, 15),
+         1},
+        {"the rest of a notch is kept",
+         D(2025, 3, 15),
+         {up(-100), up(-100), up(-100), up(-100)},
+         D(2025, 6, 15),
+         3},
+        {"turning back drops the rest",
+         D(2025, 3, 15),
+         {up(-100), up(20), up(-100)},
+         D(2025, 3, 15),
+         0},
+        {"Shift moves a year",
+         D(2025, 3, 15),
+         {up(-120, true), up(-120, true), up(120, true)},
+         D(2026, 3, 15),
+         3},
+        {"Shift sent as a horizontal turn", D(2025, 3, 15), {{{-120, 0}, true}}, D(2026, 3, 15), 1},
+        {"pressing Shift drops the rest",
+         D(2025, 3, 15),
+         {up(-80), up(-80, true)},
+         D(2025, 3, 15),
+         0},
+        {"the larger axis counts", D(2025, 3, 15), {{{30, -120}}}, D(2025, 4, 15), 1},
+        {"pixels where no angle is given",
+         D(2025, 3, 15),
+         {{{0, 0, 5, -60}}, {{0, 0, 0, -60}}},
+         D(2025, 4, 15),
+         1},
+        {"the day is clamped", D(2024, 1, 31), {up(-120)}, D(2024, 2, 29), 1},
+        {"a year from a leap day", D(2024, 2, 29), {up(-120, true)}, D(2025, 2, 28), 2},
+        {"no month after December 3000", D(3000, 11, 15), {up(-360)}, D(3000, 12, 15), 1},
+        {"no month before January 1582", D(1582, 1, 20), {up(120)}, D(1582, 1, 20), 0},
+        {"no year after 3000", D(3000, 6, 1), {up(-120, true)}, D(3000, 6, 1), 0},
+        {"no year before 1582", D(1583, 6, 1), {up(240, true)}, D(1582, 6, 1), 1},
+        {"a runaway turn stops at the bound",
+         D(2025, 3, 15),
+         {up(INT_MIN)},
+         D(3000, 12, 15),
+         (3000 - 2025) * 12 + 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TJulianCalendar grid;
+        grid.SetSelectedDate(c.start);
+        int changes = 0;
+        grid.OnChange = [&changes](TJulianCalendar&) { ++changes; };
+        for (const Report& report : c.reports)
+            grid.MouseWheel(report.delta, {.shift = report.shift});
+        EXPECT_EQ(grid.SelectedDate(), c.expected);
+        EXPECT_EQ(changes, c.changes);
+        EXPECT_EQ(grid.CellCaption(grid.Col(), grid.Row()), std::to_string(grid.Day()));
+    }
 }
 
 TEST_F(GridTest, HomeGoesToToday) {

@@ -19,6 +19,7 @@ namespace tessarine {
 
 DateCommands::DateCommands(Seams seams, DateSerial today)
     : seams_(std::move(seams)),
+      systemAlert_(seams_.owner),
       alert_(seams_.alertSound ? *seams_.alertSound : systemAlert_),
       marks_(MarkedDates::AllOn(today)) {
     if (!seams_.selectedDate || !seams_.setSelectedDate || !seams_.activeColors) {

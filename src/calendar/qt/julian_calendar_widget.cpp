@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include "calendar/qt/grid_accessible.h"
 #include "calendar/qt/qpainter_canvas.h"
@@ -128,6 +129,17 @@ void JulianCalendarWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     calendar_.DblClick();
     emit doubleClicked();
+    event->accept();
+}
+
+void JulianCalendarWidget::wheelEvent(QWheelEvent* event) {
+    const QPoint angle = event->angleDelta();
+    const QPoint pixels = event->pixelDelta();
+    KeyModifiers modifiers;
+    modifiers.shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    calendar_.MouseWheel(WheelDelta{angle.x(), angle.y(), pixels.x(), pixels.y()}, modifiers);
+    GridAccessible::NotifyCurrentCell(this);
+    // The grid owns the wheel: the window around it never scrolls.
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
 
 using tessarine::ColorSet;
@@ -199,6 +200,21 @@ class JulianCalendarWidgetTest : public QObject {
             QVERIFY(table->cellAt(1, 0)->text(QAccessible::Description).isEmpty());
             QVERIFY(table->cellAt(0, 6)->text(QAccessible::Description).isEmpty());
         }
+    }
+
+    // The event's angle and Shift reach the grid; the rules are the model's.
+    void wheelTurnsReachTheGrid() {
+        const auto turn = [this](QPoint angle, Qt::KeyboardModifiers modifiers) {
+            const QPointF at = CentreOf(*host->grid, 3, 3);
+            QWheelEvent event(at, host->grid->mapToGlobal(at), QPoint(), angle, Qt::NoButton,
+                              modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(host->grid, &event);
+            QVERIFY(event.isAccepted());
+        };
+        turn(QPoint(0, -120), Qt::NoModifier);
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 4, 15));
+        turn(QPoint(0, 120), Qt::ShiftModifier);
+        QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2024, 4, 15));
     }
 
     void doubleClickIsSignalled() {

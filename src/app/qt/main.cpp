@@ -2,6 +2,7 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -73,6 +74,9 @@ int main(int argc, char* argv[]) {
     // under a menu bar of full size.
 
     ShareOneHeap();
+    // A write past the file-size limit then fails like any other, with a
+    // message, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The font configuration loads on the second core while Qt connects to
     // the display.
     tessarine::FontConfigWarmUp fontConfig;

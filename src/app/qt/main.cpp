@@ -104,6 +104,7 @@ int main(int argc, char* argv[]) {
     storeOptions.tell_user = [&storeNotices](const std::string& message) {
         storeNotices.push_back(message);
     };
+    storeOptions.translate = tessarine::QtTextTranslator();
     tessarine::RegHiveStore registry(tessarine::ResolveHiveLocations(), std::move(storeOptions));
     tessarine::DonationReminder donation;
     donation.LoadDonationState(registry, QCoreApplication::applicationFilePath().toStdString(),

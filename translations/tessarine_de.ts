@@ -102,6 +102,106 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>Der Drucker „%1“ hat den Auftrag abgelehnt, daher wurde nichts gedruckt. Prüfen Sie den Drucker in den Druckereinstellungen des Systems und drucken Sie erneut.</translation>
     </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Fehler beim Lesen der Daten für „%1“</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Fehler beim Schreiben der Daten für „%1“</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist erschöpft</translation>
+    </message>
+    <message>
+        <source>it would exceed the file size limit</source>
+        <translation>sie würde die Größengrenze für Dateien überschreiten</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>der Datenträger meldete einen Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation>ein Teil ihres Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>sie ist ein symbolischer Link, der im Kreis führt</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>sie ist eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>sie ist ein Gerät</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>sie ist ein symbolischer Link, der ins Leere führt</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which a lock file may not be</source>
+        <translation>sie ist ein symbolischer Link, und das darf eine Sperrdatei nicht sein</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>sie gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>another program has kept it locked for too long</source>
+        <translation>ein anderes Programm hält sie zu lange gesperrt</translation>
+    </message>
+    <message>
+        <source>it would grow larger than 16 MiB</source>
+        <translation>sie würde größer als 16 MiB</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2. Tessarine goes on without it.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht verwendet werden: %2. Tessarine arbeitet ohne sie weiter.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). It has been kept as %3, and the settings start afresh.</source>
+        <translation>Die Einstellungsdatei %1 war beschädigt (%2). Sie wurde als %3 aufbewahrt, und die Einstellungen beginnen von vorn.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt (%2) und konnte nicht beiseitegelegt werden; sie wird daher nicht beachtet: %3.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

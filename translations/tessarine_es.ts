@@ -102,6 +102,106 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>La impresora «%1» ha rechazado el trabajo, así que no se ha impreso nada. Revise la impresora en los ajustes de impresora del sistema y vuelva a imprimir.</translation>
     </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>No se pudieron leer los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron guardar los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la cuota de disco está agotada</translation>
+    </message>
+    <message>
+        <source>it would exceed the file size limit</source>
+        <translation>superaría el límite de tamaño de archivo</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>el sistema de archivos es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>el disco informó de un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation>una parte de su ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>es un enlace simbólico que da vueltas en círculo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>es una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>es un dispositivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>es un enlace simbólico que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which a lock file may not be</source>
+        <translation>es un enlace simbólico, y un archivo de bloqueo no puede serlo</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>another program has kept it locked for too long</source>
+        <translation>otro programa lo mantiene bloqueado desde hace demasiado tiempo</translation>
+    </message>
+    <message>
+        <source>it would grow larger than 16 MiB</source>
+        <translation>superaría los 16 MiB</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2. Tessarine goes on without it.</source>
+        <translation>El archivo de configuración %1 no se puede usar: %2. Tessarine continúa sin él.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2.</source>
+        <translation>El archivo de configuración %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2.</source>
+        <translation>El archivo de configuración %1 no se pudo escribir: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). It has been kept as %3, and the settings start afresh.</source>
+        <translation>El archivo de configuración %1 estaba dañado (%2). Se ha conservado como %3, y la configuración empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
+        <translation>El archivo de configuración %1 está dañado (%2) y no se pudo apartar, así que se ignora: %3.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -102,6 +102,106 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» a refusé le travail&#xa0;: rien n’a été imprimé. Vérifiez l’imprimante dans les réglages d’imprimante du système puis imprimez de nouveau.</translation>
     </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossible de lire les données de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d’enregistrer les données de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota disque est épuisé</translation>
+    </message>
+    <message>
+        <source>it would exceed the file size limit</source>
+        <translation>il dépasserait la taille de fichier autorisée</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>le système de fichiers est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>le disque a signalé une erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation>une partie de son chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads round in a loop</source>
+        <translation>c’est un lien symbolique qui tourne en boucle</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>c’est un tube nommé</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>c’est un périphérique</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that leads nowhere</source>
+        <translation>c’est un lien symbolique qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which a lock file may not be</source>
+        <translation>c’est un lien symbolique, ce qu’un fichier de verrou ne doit pas être</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>another program has kept it locked for too long</source>
+        <translation>un autre programme le garde verrouillé depuis trop longtemps</translation>
+    </message>
+    <message>
+        <source>it would grow larger than 16 MiB</source>
+        <translation>il dépasserait 16 Mio</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2. Tessarine goes on without it.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être utilisé&#xa0;: %2. Tessarine continue sans lui.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2.</source>
+        <translation>Le fichier de réglages %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2.</source>
+        <translation>Le fichier de réglages %1 n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged (%2). It has been kept as %3, and the settings start afresh.</source>
+        <translation>Le fichier de réglages %1 était endommagé (%2). Il a été conservé sous le nom %3, et les réglages repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
+        <translation>Le fichier de réglages %1 est endommagé (%2) et n’a pas pu être mis de côté&#xa0;; il est donc ignoré&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

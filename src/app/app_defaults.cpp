@@ -6,8 +6,21 @@
 namespace tessarine {
 namespace {
 
-std::string ValueMessage(std::string_view pattern_start) {
-    return std::string(pattern_start) + "'" + std::string(kSettingsValueName) + "'";
+constexpr const char* kFailedToGet =
+    TESSARINE_TRANSLATE_NOOP("Errors", "Failed to get data for '%1'");
+constexpr const char* kInvalidType =
+    TESSARINE_TRANSLATE_NOOP("Errors", "Invalid data type for '%1'");
+constexpr const char* kFailedToSet =
+    TESSARINE_TRANSLATE_NOOP("Errors", "Failed to set data for '%1'");
+
+std::string ValueMessage(const char* pattern, const TextTranslator& translate) {
+    return FillPlaceholders(Translate(translate, "Errors", pattern), {kSettingsValueName});
+}
+
+// The store's own words say which file failed and why.
+std::string ValueMessage(const char* pattern, const RegistryError& cause,
+                         const TextTranslator& translate) {
+    return ValueMessage(pattern, translate) + "\n" + cause.what();
 }
 
 bool IsRefusedType(RegistryValueType type) {
@@ -48,7 +61,7 @@ void AppDefaultsRec::CopyOverStart(std::span<const std::uint8_t> bytes) {
     *this = FromBytes(current);
 }
 
-void ReadSettings(Registry& registry, AppDefaultsRec& rec) {
+void ReadSettings(Registry& registry, AppDefaultsRec& rec, const TextTranslator& translate) {
     rec.ColorSetCode = 0;
     rec.Reserved4 = 0;
     rec.ShowJulianDayNumber = 0;
@@ -59,18 +72,18 @@ void ReadSettings(Registry& registry, AppDefaultsRec& rec) {
     std::optional<RegistryValue> value;
     try {
         value = key->ReadValue(kSettingsValueName);
-    } catch (const RegistryError&) {
-        throw RegistryError(ValueMessage("Failed to get data for "));
+    } catch (const RegistryError& error) {
+        throw RegistryError(ValueMessage(kFailedToGet, error, translate));
     }
     key->Close();
     if (!value) return;
     if (IsRefusedType(value->type) || value->data.size() > AppDefaultsRec::kSize) {
-        throw RegistryError(ValueMessage("Invalid data type for "));
+        throw RegistryError(ValueMessage(kInvalidType, translate));
     }
     rec.CopyOverStart(value->data);
 }
 
-void WriteSettings(Registry& registry, const AppDefaultsRec& rec) {
+void WriteSettings(Registry& registry, const AppDefaultsRec& rec, const TextTranslator& translate) {
     const auto key = registry.CreateKey(RegistryRoot::LocalMachine, kSettingsKeyPath);
     if (!key) return;
     const AppDefaultsRec::Bytes bytes = rec.ToBytes();
@@ -80,8 +93,8 @@ void WriteSettings(Registry& registry, const AppDefaultsRec& rec) {
     } catch (const RegistryAccessDenied&) {
         // A store this user may only read is one whose key cannot be opened
         // for writing: the choice lasts for this run only.
-    } catch (const RegistryError&) {
-        throw RegistryError(ValueMessage("Failed to set data for "));
+    } catch (const RegistryError& error) {
+        throw RegistryError(ValueMessage(kFailedToSet, error, translate));
     }
     key->Close();
 }

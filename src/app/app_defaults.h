@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "calendar/text_catalog.h"
 #include "platform/registry.h"
 
 namespace tessarine {
@@ -42,15 +43,17 @@ inline constexpr std::string_view kSettingsValueName = "AppDefaultsRec";
 // expandable text or a 32-bit number; those, and longer values, throw
 // RegistryError "Invalid data type for 'AppDefaultsRec'" (the record then
 // stays zeroed). A store that cannot be read throws "Failed to get data for
-// 'AppDefaultsRec'".
-void ReadSettings(Registry& registry, AppDefaultsRec& rec);
+// 'AppDefaultsRec'" with the store's message on a second line. The texts
+// are put into the user's language by `translate`.
+void ReadSettings(Registry& registry, AppDefaultsRec& rec, const TextTranslator& translate = {});
 
 // Stores the whole record as a binary value. When the key cannot be opened,
 // or this user may only read it, nothing happens (the choice lasts for this
-// run only); when the value
-// cannot be written, throws RegistryError "Failed to set data for
-// 'AppDefaultsRec'".
-void WriteSettings(Registry& registry, const AppDefaultsRec& rec);
+// run only); when the value cannot be written, throws RegistryError "Failed
+// to set data for 'AppDefaultsRec'" with the store's message on a second
+// line.
+void WriteSettings(Registry& registry, const AppDefaultsRec& rec,
+                   const TextTranslator& translate = {});
 
 // The colour set a record selects: 1 or 2 by its code, otherwise 0.
 std::size_t ColorSetIndexOf(const AppDefaultsRec& rec);

@@ -7,13 +7,12 @@
 
 #include <cerrno>
 #include <condition_variable>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
-#include "platform/registry.h"
+#include "platform/hive_fault.h"
 
 namespace tessarine {
 
@@ -23,14 +22,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-[[noreturn]] void Fail(const fs::path& lock_path, const std::string& why) {
-    throw RegistryError("cannot lock registry hive " + lock_path.string() + ": " + why);
+[[noreturn]] void Fail(const fs::path& file, HiveProblem problem) {
+    throw HiveFault(file.string(), problem);
 }
 
 void RequirePrivateRegularFile(int fd, const fs::path& lock_path) {
     struct stat info {};
-    if (::fstat(fd, &info) != 0) Fail(lock_path, std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) Fail(lock_path, "it is not a regular file");
+    if (::fstat(fd, &info) != 0) Fail(lock_path, HiveProblem::FromErrno(errno));
+    if (!S_ISREG(info.st_mode)) Fail(lock_path, HiveProblem::NotRegularFile(info.st_mode));
+    if (!OwnedByUserOrRoot(info)) Fail(lock_path, HiveProblem::OwnedByAnotherUser());
     if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0) ::fchmod(fd, 0600);
 }
 
@@ -67,10 +67,10 @@ void WaitForLock(int fd, const std::shared_ptr<LockWait>& wait) {
 // woken the moment the lock is free.
 bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-    if (errno != EWOULDBLOCK && errno != EINTR) Fail(lock_path, std::strerror(errno));
+    if (errno != EWOULDBLOCK && errno != EINTR) Fail(lock_path, HiveProblem::FromErrno(errno));
     if (Clock::now() >= deadline) return false;
     const int helper_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (helper_fd < 0) Fail(lock_path, std::strerror(errno));
+    if (helper_fd < 0) Fail(lock_path, HiveProblem::FromErrno(errno));
     auto wait = std::make_shared<LockWait>();
     std::thread(WaitForLock, helper_fd, wait).detach();
 
@@ -79,7 +79,7 @@ bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
         wait->abandoned = true;
         return false;
     }
-    if (wait->error != 0) Fail(lock_path, std::strerror(wait->error));
+    if (wait->error != 0) Fail(lock_path, HiveProblem::FromErrno(wait->error));
     return true;
 }
 
@@ -90,14 +90,15 @@ HiveLock::HiveLock(const fs::path& hive, std::chrono::milliseconds timeout) {
     const fs::path lock_path = hive.string() + ".lock";
     std::error_code ec;
     fs::create_directories(hive.parent_path(), ec);
-    if (ec) Fail(lock_path, ec.message());
+    if (ec) Fail(hive.parent_path(), HiveProblem::FromErrno(ec.value()));
     fd_.Reset(
         ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
-    if (!fd_.valid()) Fail(lock_path, std::strerror(errno));
-    RequirePrivateRegularFile(fd_.get(), lock_path);
-    if (!LockBefore(fd_.get(), deadline, lock_path)) {
-        Fail(lock_path, "another program has held it for too long");
+    if (!fd_.valid()) {
+        Fail(lock_path,
+             errno == ELOOP ? HiveProblem::LockFileIsALink() : HiveProblem::FromErrno(errno));
     }
+    RequirePrivateRegularFile(fd_.get(), lock_path);
+    if (!LockBefore(fd_.get(), deadline, lock_path)) Fail(hive, HiveProblem::LockedTooLong());
 }
 
 }  // namespace tessarine

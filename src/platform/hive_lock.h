@@ -15,11 +15,13 @@ namespace tessarine {
 // open it to hold the lock and freeze every writer; it is opened without
 // following a link (a planted link cannot make us create a file elsewhere)
 // and without blocking on a FIFO. A lock file left readable by an earlier
-// version is made private again by its owner.
+// version is made private again by its owner. One that another user owns is
+// refused: in a folder others may write, its owner could hold it forever.
 class HiveLock {
   public:
-    // Waits at most `timeout` for the lock (zero: one try). Throws
-    // RegistryError when it stays taken or the lock file cannot be used.
+    // Waits at most `timeout` for the lock (zero: one try). Throws HiveFault
+    // naming the hive when it stays taken, and naming the lock file when that
+    // cannot be used.
     HiveLock(const std::filesystem::path& hive, std::chrono::milliseconds timeout);
 
   private:

@@ -15,6 +15,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_descriptor.h"
+#include "platform/hive_fault.h"
 #include "platform/hive_lock.h"
 #include "platform/reg_file_format.h"
 #include "platform/utf.h"
@@ -24,10 +25,6 @@ namespace tessarine {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ErrnoText(int error) {
-    return std::strerror(error);
-}
 
 std::string HiveFileName(RegistryRoot root) {
     return std::string(RegistryRootName(root)) + ".reg";
@@ -71,15 +68,14 @@ std::shared_ptr<const Hive> EmptyHive() {
     return empty;
 }
 
-std::string ReadAtMost(int fd, std::size_t limit, const fs::path& file) {
+std::string ReadAtMost(int fd, std::size_t limit, const std::string& shown) {
     std::string bytes;
     char buffer[65536];
     while (bytes.size() <= limit) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            throw RegistryError("cannot read registry hive " + file.string() + ": " +
-                                ErrnoText(errno));
+            throw HiveFault(shown, HiveProblem::FromErrno(errno));
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
@@ -94,6 +90,7 @@ struct StoreContext {
     std::function<void(const std::string&)> tell_user;
     std::function<std::time_t()> now;
     std::chrono::milliseconds lock_timeout;
+    TextTranslator translate;
 };
 
 // One hive file and the rules for reading and changing it.
@@ -104,59 +101,65 @@ class RegHiveStore::HiveFile {
 
     const fs::path& path() const { return path_; }
 
+    using Change = std::function<void(Hive&)>;
+
     // The hive as it is on disk; missing is empty. A damaged file is set
     // aside when we may, and reads as empty either way. Throws RegistryError
-    // when the file cannot be read at all.
+    // in the user's words when the file cannot be read at all.
     std::shared_ptr<const Hive> Read() {
-        const fs::path file = ResolveHivePath(path_);
-        Loaded loaded = Load(file);
-        if (!loaded.damaged) return loaded.hive;
         try {
-            // Only one try for the lock: a writer holding it sets the file
-            // aside itself, and a reader never waits.
-            HiveLock lock(file, std::chrono::milliseconds(0));
-            loaded = Load(file);
-            if (!loaded.damaged) return loaded.hive;
-            SetAside(file, loaded.reason);
-        } catch (const RegistryError& error) {
-            ReportIgnoredOnce(file, loaded.reason, error.what());
+            return ReadOrFault();
+        } catch (const HiveFault& fault) {
+            throw RegistryError(CannotReadMessage(fault, context_->translate));
         }
-        return EmptyHive();
     }
 
-    // Like Read, but a file we cannot read reads as empty, said once.
-    std::shared_ptr<const Hive> ReadTolerant() {
+    // Like Read, but a file that cannot be used gives null, and the user is
+    // told once which file and why.
+    std::shared_ptr<const Hive> ReadOrTellOnce() {
         try {
-            return Read();
-        } catch (const RegistryError& error) {
-            ReportOnce(std::string("registry hive ignored: ") + error.what());
-            return EmptyHive();
+            return ReadOrFault();
+        } catch (const HiveFault& fault) {
+            if (!reported_) {
+                ReportOnce(std::string("registry hive ignored: ") + fault.what());
+                TellUser(CannotUseMessage(fault, context_->translate));
+            }
+            return nullptr;
         }
+    }
+
+    // Like ReadOrTellOnce, but a file that cannot be used reads as empty.
+    std::shared_ptr<const Hive> ReadTolerant() {
+        auto hive = ReadOrTellOnce();
+        return hive ? hive : EmptyHive();
     }
 
     // Locks, re-reads, applies `change` and replaces the file atomically.
-    // Throws RegistryError, leaving the file as it was, when any step fails
-    // or a damaged file cannot be set aside first.
-    void Update(const std::function<void(Hive&)>& change) {
-        const fs::path file = ResolveHivePath(path_);
-        HiveLock lock(file, context_->lock_timeout);
-        RemoveStaleTemporaries(file);
-        Loaded loaded = Load(file);
-        if (loaded.damaged) SetAside(file, loaded.reason);
-        auto hive = std::make_shared<Hive>(*loaded.hive);
-        change(*hive);
-        const std::string content = SerializeHive(*hive);
-        if (content.size() > kMaxHiveFileSize) {
-            throw RegistryError("registry hive " + path_.string() + " would exceed 16 MiB");
-        }
-        // Keep the permissions of the file being replaced.
-        const mode_t mode = loaded.mode != 0 ? loaded.mode : new_file_mode_;
+    // Throws RegistryError in the user's words, leaving the file as it was,
+    // when any step fails or a damaged file cannot be set aside first.
+    void Update(const Change& change) {
         try {
-            const FileStamp stamp = ReplaceFileAtomically(file, content, mode);
-            cache_ = Cached{stamp, Loaded{std::move(hive), mode, false, {}}};
-        } catch (const std::system_error& error) {
-            throw RegistryError(std::string("registry hive: ") + error.what());
+            UpdateOrFault(change, context_->lock_timeout);
+        } catch (const HiveFault& fault) {
+            throw RegistryError(CannotWriteMessage(fault, context_->translate));
         }
+    }
+
+    // Update if it can be done at once: false, and nothing said, when the
+    // lock is taken or any step fails.
+    bool TryUpdate(const Change& change) {
+        try {
+            UpdateOrFault(change, std::chrono::milliseconds(0));
+            return true;
+        } catch (const HiveFault&) {
+            return false;
+        }
+    }
+
+    // A write this user may not make, in the user's words.
+    RegistryAccessDenied WriteDenied() const {
+        return RegistryAccessDenied(CannotWriteMessage(
+            HiveFault(path_.string(), HiveProblem::FromErrno(EACCES)), context_->translate));
     }
 
   private:
@@ -172,26 +175,94 @@ class RegHiveStore::HiveFile {
         Loaded loaded;
     };
 
+    std::shared_ptr<const Hive> ReadOrFault() {
+        const fs::path file = ResolveHivePath(path_);
+        Loaded loaded = Load(file);
+        if (!loaded.damaged) return loaded.hive;
+        try {
+            // Only one try for the lock: a writer holding it sets the file
+            // aside itself, and a reader never waits.
+            HiveLock lock(file, std::chrono::milliseconds(0));
+            loaded = Load(file);
+            if (!loaded.damaged) return loaded.hive;
+            SetAside(file, loaded.reason);
+        } catch (const HiveFault& fault) {
+            ReportIgnoredOnce(file, loaded.reason, fault);
+        }
+        return EmptyHive();
+    }
+
+    void UpdateOrFault(const Change& change, std::chrono::milliseconds wait) {
+        const fs::path file = ResolveHivePath(path_);
+        // Before the lock file is made beside it.
+        RequireRegularFileOrNothing(file);
+        HiveLock lock(file, wait);
+        RemoveStaleTemporaries(file);
+        Loaded loaded = Load(file);
+        if (loaded.damaged) SetAside(file, loaded.reason);
+        auto hive = std::make_shared<Hive>(*loaded.hive);
+        change(*hive);
+        const std::string content = SerializeHive(*hive);
+        if (content.size() > kMaxHiveFileSize) {
+            throw HiveFault(Shown(file), HiveProblem::TooLarge());
+        }
+        // Keep the permissions of the file being replaced.
+        const mode_t mode = loaded.mode != 0 ? loaded.mode : new_file_mode_;
+        try {
+            const FileStamp stamp = ReplaceFileAtomically(file, content, mode);
+            cache_ = Cached{stamp, Loaded{std::move(hive), mode, false, {}}};
+        } catch (const std::system_error& error) {
+            throw HiveFault(Shown(file), HiveProblem::FromErrno(error.code().value()));
+        }
+    }
+
+    // The name the user knows the file by: the hive, and where its link
+    // leads.
+    std::string Shown(const fs::path& file) const {
+        if (file == path_) return path_.string();
+        return path_.string() + " \xE2\x86\x92 " + file.string();  // a rightwards arrow
+    }
+
+    // Only a regular file of this user's or root's is ever opened or written
+    // beside: nothing else is for us to read, and a device may act on being
+    // opened.
+    void RequireRegularFileOrNothing(const fs::path& file) const {
+        struct stat info {};
+        if (::lstat(file.c_str(), &info) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR) return;
+            throw HiveFault(Shown(file), HiveProblem::FromErrno(errno));
+        }
+        RequireUsable(info, file);
+    }
+
+    void RequireUsable(const struct stat& info, const fs::path& file) const {
+        if (!S_ISREG(info.st_mode)) {
+            throw HiveFault(Shown(file), HiveProblem::NotRegularFile(info.st_mode));
+        }
+        if (!OwnedByUserOrRoot(info)) {
+            throw HiveFault(Shown(file), HiveProblem::OwnedByAnotherUser());
+        }
+    }
+
     // Opens without following a link (ResolveHivePath did that) and without
     // blocking on a FIFO, and reads only a regular file, parsing it only
     // when it changed since the last time.
     Loaded Load(const fs::path& file) {
         Loaded result;
-        FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        RequireRegularFileOrNothing(file);
+        FileDescriptor fd(
+            ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
         if (!fd.valid()) {
             // Nothing there (or nothing can be there): an empty hive.
             if (errno == ENOENT || errno == ENOTDIR) return result;
-            throw RegistryError("cannot read registry hive " + file.string() + ": " +
-                                ErrnoText(errno));
+            throw HiveFault(Shown(file), HiveProblem::FromErrno(errno));
         }
+        // What was opened may have been put there after the check.
         struct stat info {};
         if (::fstat(fd.get(), &info) != 0) {
-            throw RegistryError("cannot read registry hive " + file.string() + ": " +
-                                ErrnoText(errno));
+            throw HiveFault(Shown(file), HiveProblem::FromErrno(errno));
         }
-        if (!S_ISREG(info.st_mode)) {
-            throw RegistryError("registry hive " + file.string() + " is not a regular file");
-        }
+        RequireUsable(info, file);
         result.mode = info.st_mode & 07777;
         const FileStamp stamp = FileStamp::Of(info);
         if (cache_ && cache_->stamp == stamp) {
@@ -203,7 +274,7 @@ class RegHiveStore::HiveFile {
         if (static_cast<std::uint64_t>(info.st_size) > kMaxHiveFileSize) {
             result.damaged = true;
             result.reason = "larger than 16 MiB";
-        } else if (const std::string bytes = ReadAtMost(fd.get(), kMaxHiveFileSize, file);
+        } else if (const std::string bytes = ReadAtMost(fd.get(), kMaxHiveFileSize, Shown(file));
                    !bytes.empty()) {
             // An empty file holds nothing to lose; it simply is an empty hive.
             try {
@@ -232,24 +303,20 @@ class RegHiveStore::HiveFile {
                 cache_.reset();
                 Report("registry hive " + file.string() + " is damaged (" + reason +
                        "); moved it to " + aside.string() + " and started a fresh hive");
-                TellUser("The settings file " + file.string() + " was damaged (" + reason +
-                         "). It has been kept as " + aside.string() +
-                         ", and the settings start afresh.");
+                TellUser(SetAsideMessage(Shown(file), reason, aside.string(), context_->translate));
                 return;
             }
             if (errno != EEXIST) break;
         }
-        throw RegistryError("cannot move damaged registry hive " + file.string() +
-                            " aside: " + ErrnoText(errno));
+        throw HiveFault(Shown(file), HiveProblem::FromErrno(errno));
     }
 
     void ReportIgnoredOnce(const fs::path& file, const std::string& reason,
-                           const std::string& why) {
+                           const HiveFault& fault) {
         if (reported_) return;
         ReportOnce("registry hive " + file.string() + " is damaged (" + reason +
-                   ") and is ignored: " + why);
-        TellUser("The settings file " + file.string() + " is damaged (" + reason +
-                 ") and could not be moved aside, so it is ignored: " + why + ".");
+                   ") and is ignored: " + fault.what());
+        TellUser(DamagedIgnoredMessage(Shown(file), reason, fault, context_->translate));
     }
 
     // Temporaries exist only while a writer holds the lock, so any we find
@@ -316,9 +383,7 @@ class HiveKeyHandle : public RegistryKey {
 
     void WriteValue(std::string_view name, const RegistryValue& value) override {
         RequireOpen();
-        if (!writable_) {
-            throw RegistryAccessDenied("the registry key " + path_ + " may not be written");
-        }
+        if (!writable_) throw target_->WriteDenied();
         if (!IsStorableName(name)) {
             throw RegistryError("a value name must be one line of UTF-8 text without NUL");
         }
@@ -402,10 +467,13 @@ HiveLocations ResolveHiveLocations() {
 fs::path ResolveHivePath(const fs::path& hive) {
     struct stat info {};
     if (::lstat(hive.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return hive;
+    // Another user's link, planted in a folder both may write, would steer
+    // our renames and locks into our own files.
+    if (!OwnedByUserOrRoot(info)) throw HiveFault(hive.string(), HiveProblem::OwnedByAnotherUser());
     char* resolved = ::realpath(hive.c_str(), nullptr);
     if (resolved == nullptr) {
-        throw RegistryError("registry hive " + hive.string() +
-                            " is a symbolic link that leads nowhere: " + ErrnoText(errno));
+        throw HiveFault(hive.string(), errno == ENOENT ? HiveProblem::DanglingLink()
+                                                       : HiveProblem::FromErrno(errno));
     }
     fs::path target(resolved);
     std::free(resolved);
@@ -417,7 +485,7 @@ bool CanWriteHive(const fs::path& hive) {
     fs::path file;
     try {
         file = ResolveHivePath(hive);
-    } catch (const RegistryError&) {
+    } catch (const HiveFault&) {
         return false;
     }
     const fs::path dir = file.parent_path();
@@ -435,8 +503,9 @@ RegHiveStore::RegHiveStore() : RegHiveStore(ResolveHiveLocations()) {}
 RegHiveStore::RegHiveStore(HiveLocations locations, RegHiveStoreOptions options)
     : locations_(std::move(locations)), options_(std::move(options)) {
     if (!options_.can_write) options_.can_write = CanWriteHive;
-    auto context = std::make_shared<StoreContext>(StoreContext{
-        options_.diagnostics, options_.tell_user, options_.now, options_.lock_timeout});
+    auto context = std::make_shared<StoreContext>(
+        StoreContext{options_.diagnostics, options_.tell_user, options_.now, options_.lock_timeout,
+                     options_.translate});
     // The machine hive is for every user to read; the user's own are private.
     if (!locations_.machine.empty()) {
         machine_ = std::make_shared<HiveFile>(locations_.machine, 0644, context);
@@ -466,21 +535,23 @@ std::unique_ptr<RegistryKey> RegHiveStore::CreateKey(RegistryRoot root, std::str
         target = overlay_;
         fallback = machine_;
     }
-    try {
-        if (!target) {
-            // Nothing this user may write: an existing key still reads.
-            const auto& readable = root == RegistryRoot::CurrentUser ? user_ : machine_;
-            if (readable && readable->Read()->KeyExists(full)) {
-                return std::make_unique<HiveKeyHandle>(std::move(full), readable, nullptr, false);
-            }
-            return nullptr;
+    if (!target) {
+        // Nothing this user may write: an existing key still reads.
+        const auto& readable = root == RegistryRoot::CurrentUser ? user_ : machine_;
+        const auto hive = readable ? readable->ReadOrTellOnce() : nullptr;
+        if (hive && hive->KeyExists(full)) {
+            return std::make_unique<HiveKeyHandle>(std::move(full), readable, nullptr, false);
         }
-        bool exists = target->Read()->KeyExists(full);
-        if (!exists && fallback) exists = fallback->ReadTolerant()->KeyExists(full);
-        if (!exists) target->Update([&](Hive& hive) { hive.FindOrAddKey(full); });
-    } catch (const RegistryError&) {
         return nullptr;
     }
+    const auto hive = target->ReadOrTellOnce();
+    if (!hive) return nullptr;
+    bool exists = hive->KeyExists(full);
+    if (!exists && fallback) exists = fallback->ReadTolerant()->KeyExists(full);
+    // A key that cannot be made at once (another writer holds the lock, the
+    // disk is full) is made by the first write, which says what stops it:
+    // waiting here too would only double the wait of a choice that fails.
+    if (!exists) target->TryUpdate([&](Hive& changed) { changed.FindOrAddKey(full); });
     return std::make_unique<HiveKeyHandle>(std::move(full), target, fallback, true);
 }
 

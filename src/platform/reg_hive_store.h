@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/text_catalog.h"
 #include "platform/registry.h"
 
 namespace tessarine {
@@ -24,8 +25,16 @@ namespace tessarine {
 // modification time), so reading a value costs one fstat, not one parse.
 //
 // A hive that is a symbolic link is read and written at the file the link
-// leads to; the link stays. A hive that is not a regular file (a FIFO, a
-// device) is never opened for its contents: its keys cannot be opened.
+// leads to; the link stays. A hive that cannot be used (a FIFO, a folder, a
+// device, a link that leads nowhere, a file this user may not read) is never
+// opened for its contents: its keys cannot be opened, and the user is told
+// once which file and why. So is a hive, a link to one or a lock file that
+// belongs to a user other than this one or root: in a folder others may
+// write, such a file could steer our renames and locks, or block every save.
+//
+// Every message for the user names the file and the cause, in the words of
+// the translator given; a failed save is reported by the write, in the error
+// it throws.
 //
 // A hive that cannot be parsed (truncated, not in the format, bad encoding,
 // over 16 MiB) is never overwritten: it is renamed to
@@ -65,8 +74,8 @@ HiveLocations ResolveHiveLocations();
 bool CanWriteHive(const std::filesystem::path& hive);
 
 // The file a change to the hive at `hive` goes to: `hive` itself, or for a
-// symbolic link the file it leads to. Throws RegistryError for a link that
-// leads nowhere.
+// symbolic link the file it leads to. Throws HiveFault for a link that leads
+// nowhere or that another user owns.
 std::filesystem::path ResolveHivePath(const std::filesystem::path& hive);
 
 struct RegHiveStoreOptions {
@@ -76,14 +85,16 @@ struct RegHiveStoreOptions {
     std::function<bool(const std::filesystem::path& hive)> can_write;
     // Where damaged hives are reported; defaults to standard error.
     std::ostream* diagnostics = nullptr;
-    // Tells the user about a damaged hive in words fit for a message box:
-    // once per file set aside, or once per hive that had to be ignored.
-    // Empty: the diagnostics line is all.
+    // Tells the user about a hive in words fit for a message box: once per
+    // damaged file set aside, or once per hive that cannot be used. Empty:
+    // the diagnostics line is all.
     std::function<void(const std::string& message)> tell_user;
     // The clock that names set-aside files; defaults to the system clock.
     std::function<std::time_t()> now;
     // How long a change waits for another writer's lock before it fails.
     std::chrono::milliseconds lock_timeout{2000};
+    // Puts the messages into the user's language; empty: English.
+    TextTranslator translate;
 };
 
 class RegHiveStore : public Registry {
@@ -98,7 +109,8 @@ class RegHiveStore : public Registry {
 
     // A key of a hive this user may not write (and that has no overlay)
     // still opens when it exists: its values read, and writing them throws
-    // RegistryAccessDenied.
+    // RegistryAccessDenied. A missing key of a hive this user may write is
+    // made at once when it can be, and otherwise by the first write.
     std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, std::string_view path) override;
 
     const HiveLocations& locations() const { return locations_; }

@@ -168,7 +168,7 @@ TEST(ReadSettingsTest, AStoreThatCannotBeReadIsReportedByName) {
     registry.readFails = true;
     AppDefaultsRec rec;
     EXPECT_EQ(MessageOf([&] { ReadSettings(registry, rec); }),
-              "Failed to get data for 'AppDefaultsRec'");
+              "Failed to get data for 'AppDefaultsRec'\ndisk on fire");
 }
 
 TEST(WriteSettingsTest, StoresTheWholeRecordAsBinary) {
@@ -190,7 +190,7 @@ TEST(WriteSettingsTest, FailuresAreSilentWhenTheKeyIsUnavailableAndNamedOtherwis
     registry.openFails = false;
     registry.writeFails = true;
     EXPECT_EQ(MessageOf([&] { WriteSettings(registry, Dirty()); }),
-              "Failed to set data for 'AppDefaultsRec'");
+              "Failed to set data for 'AppDefaultsRec'\ndisk full");
     EXPECT_EQ(registry.closes, registry.opens);
 }
 

@@ -3,17 +3,20 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
+#include "platform/file_descriptor.h"
 #include "platform/reg_file_format.h"
 #include "support/temp_dir.h"
 #include "support/test_files.h"
@@ -505,7 +508,15 @@ TEST_F(RegHiveStoreHostileTest, AHeldLockDelaysWritersBoundedlyAndReadersNotAtAl
 TEST_F(RegHiveStoreHostileTest, APlantedLockLinkIsNotFollowed) {
     fs::create_symlink(dir_ / "elsewhere", LockFile());
     RegHiveStore store(Locations(), QuickToGiveUp());
-    EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, kSettingsKey), nullptr);
+    auto key = Open(store);
+    try {
+        key->WriteValue("x", RegistryValue::MakeNumber32(1));
+        ADD_FAILURE() << "written through a planted lock link";
+    } catch (const RegistryError& error) {
+        EXPECT_NE(std::string(error.what()).find(LockFile().string() + " could not be written"),
+                  std::string::npos)
+            << error.what();
+    }
     EXPECT_FALSE(fs::exists(dir_ / "elsewhere"));
     EXPECT_FALSE(fs::exists(MachineHive()));
 }
@@ -545,6 +556,211 @@ TEST_F(RegHiveStoreHostileTest, AHiveTheUserMayNotWriteStillReads) {
     // A key that is not there cannot be created.
     EXPECT_EQ(store.CreateKey(RegistryRoot::LocalMachine, "Software\\Other"), nullptr);
 }
+
+// A shared settings folder (world-writable, sticky) and what another user,
+// the system or a limit may have done to it; the victim's home beside it.
+struct HostileCase {
+    enum Setting { kAsRoot, kAsNobody, kFileSizeLimit };
+    const char* label;
+    // Puts the hostile thing in place; returns a lock it holds, if any.
+    std::function<FileDescriptor(const fs::path& shared, const fs::path& home)> arrange;
+    bool opens;         // the key opens, so the writes are tried
+    int times;          // messages over two attempts: told once, or each failed save
+    const char* named;  // the file the messages name, after the shared folder
+    const char* cause;  // the reason given, as the translator received it
+    Setting setting = kAsRoot;
+    RegistryRoot root = RegistryRoot::LocalMachine;
+};
+
+void PrintTo(const HostileCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+constexpr uid_t kNobody = 65534;
+const std::string kVictimBytes = "export PATH=$HOME/bin:$PATH\n";
+
+std::string Marked(const char* /*context*/, const char* source) {
+    return "\xC2\xAB" + std::string(source) + "\xC2\xBB";
+}
+
+// Another user (the saved identity stays root's) or a file-size limit, with
+// SIGXFSZ ignored as the programs do, until it goes.
+class ProbeSetting {
+  public:
+    explicit ProbeSetting(HostileCase::Setting setting) {
+        ::getrlimit(RLIMIT_FSIZE, &limit_);
+        if (setting == HostileCase::kAsNobody &&
+            (::setresgid(kNobody, kNobody, 0) != 0 || ::setresuid(kNobody, kNobody, 0) != 0)) {
+            throw std::runtime_error("cannot act as nobody: the tests must run as root");
+        }
+        if (setting == HostileCase::kFileSizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{16, limit_.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
+    }
+    ~ProbeSetting() {
+        ::setrlimit(RLIMIT_FSIZE, &limit_);
+        std::signal(SIGXFSZ, SIG_DFL);
+        if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0) std::abort();
+    }
+
+  private:
+    rlimit limit_{};
+};
+
+// Opens the key and writes a choice, twice; all that was told or thrown.
+std::vector<std::string> TwoAttempts(const HostileCase& row, const fs::path& shared, bool& opened) {
+    HiveLocations locations{
+        shared / "HKEY_LOCAL_MACHINE.reg", shared / "HKEY_CURRENT_USER.reg", {}};
+    if (row.setting == HostileCase::kAsNobody) {
+        locations.machine_overlay = shared / "state" / "HKEY_LOCAL_MACHINE.reg";
+    }
+    std::vector<std::string> said;
+    std::ostringstream diagnostics;
+    RegHiveStoreOptions options;
+    options.diagnostics = &diagnostics;
+    options.lock_timeout = std::chrono::milliseconds(50);
+    options.translate = Marked;
+    options.tell_user = [&](const std::string& message) { said.push_back(message); };
+    RegHiveStore store(locations, options);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto key = store.CreateKey(row.root, kSettingsKey);
+        if (attempt == 0) opened = key != nullptr;
+        try {
+            if (key) key->WriteValue("AppDefaultsRec", RegistryValue::MakeBinary({2, 0, 0, 0}));
+        } catch (const RegistryError& error) {
+            said.push_back(error.what());
+        }
+    }
+    return said;
+}
+
+void Chown(const fs::path& path) {
+    if (::lchown(path.c_str(), kNobody, kNobody) != 0) throw std::runtime_error("lchown failed");
+}
+
+const HostileCase kHostileCases[] = {
+    {"HiveIsAFifo",
+     [](const fs::path& shared, const fs::path&) {
+         ::mkfifo((shared / "HKEY_LOCAL_MACHINE.reg").c_str(), 0600);
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it is a named pipe"},
+    {"HiveIsAFolder",
+     [](const fs::path& shared, const fs::path&) {
+         fs::create_directory(shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it is a folder"},
+    {"UserHiveIsAFolder",
+     [](const fs::path& shared, const fs::path&) {
+         fs::create_directory(shared / "HKEY_CURRENT_USER.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_CURRENT_USER.reg", "it is a folder", HostileCase::kAsRoot,
+     RegistryRoot::CurrentUser},
+    {"HiveIsADanglingLink",
+     [](const fs::path& shared, const fs::path&) {
+         fs::create_symlink(shared / "gone" / "x.reg", shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it is a symbolic link that leads nowhere"},
+    {"HiveIsALoopingLink",
+     [](const fs::path& shared, const fs::path&) {
+         fs::create_symlink(shared / "HKEY_LOCAL_MACHINE.reg", shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it is a symbolic link that leads round in a loop"},
+    {"HiveLinksToADevice",
+     [](const fs::path& shared, const fs::path&) {
+         fs::create_symlink("/dev/null", shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg \xE2\x86\x92 /dev/null", "it is a device"},
+    // Installed use: the user writes a stand-in, and still hears of the file.
+    {"HiveUnreadableToThisUser",
+     [](const fs::path& shared, const fs::path&) {
+         WriteBytes(shared / "HKEY_LOCAL_MACHINE.reg", kLinkedHive);
+         fs::permissions(shared / "HKEY_LOCAL_MACHINE.reg", fs::perms::owner_write);
+         return FileDescriptor();
+     },
+     true, 1, "/HKEY_LOCAL_MACHINE.reg", "permission denied", HostileCase::kAsNobody},
+    {"HiveLinkPlantedByAnotherUser",
+     [](const fs::path& shared, const fs::path& home) {
+         fs::create_symlink(home / "victim", shared / "HKEY_LOCAL_MACHINE.reg");
+         Chown(shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it belongs to another user"},
+    {"HiveOfAnotherUser",
+     [](const fs::path& shared, const fs::path&) {
+         WriteBytes(shared / "HKEY_LOCAL_MACHINE.reg", kLinkedHive);
+         Chown(shared / "HKEY_LOCAL_MACHINE.reg");
+         return FileDescriptor();
+     },
+     false, 1, "/HKEY_LOCAL_MACHINE.reg", "it belongs to another user"},
+    {"WorldWritableLockOfAnotherUser",
+     [](const fs::path& shared, const fs::path&) {
+         WriteBytes(shared / "HKEY_LOCAL_MACHINE.reg.lock", "");
+         fs::permissions(shared / "HKEY_LOCAL_MACHINE.reg.lock", fs::perms::all);
+         Chown(shared / "HKEY_LOCAL_MACHINE.reg.lock");
+         return FileDescriptor();
+     },
+     true, 2, "/HKEY_LOCAL_MACHINE.reg.lock", "it belongs to another user"},
+    {"LockHeldAndKeyNotYetWritten",
+     [](const fs::path& shared, const fs::path&) {
+         FileDescriptor held(::open((shared / "HKEY_LOCAL_MACHINE.reg.lock").c_str(),
+                                    O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+         if (::flock(held.get(), LOCK_EX) != 0) throw std::runtime_error("flock failed");
+         return held;
+     },
+     true, 2, "/HKEY_LOCAL_MACHINE.reg", "another program has kept it locked for too long"},
+    {"FileSizeLimit",
+     [](const fs::path& shared, const fs::path&) {
+         WriteBytes(shared / "HKEY_LOCAL_MACHINE.reg", kLinkedHive);
+         return FileDescriptor();
+     },
+     true, 2, "/HKEY_LOCAL_MACHINE.reg", "it would exceed the file size limit",
+     HostileCase::kFileSizeLimit},
+};
+
+class RegHiveStoreHostileStateTest : public RegHiveStoreTest,
+                                     public ::testing::WithParamInterface<HostileCase> {};
+
+// Told with the file and the cause, in the user's words: once where nothing
+// can be done, at every failed save otherwise. The victim's files stay as
+// they were.
+TEST_P(RegHiveStoreHostileStateTest, IsToldNamingTheFileAndTheCause) {
+    const HostileCase& row = GetParam();
+    const fs::path shared = dir_ / "shared";
+    const fs::path home = dir_ / "home";
+    WriteBytes(home / "victim", kVictimBytes);
+    fs::create_directories(shared);
+    fs::permissions(dir_, fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const FileDescriptor held = row.arrange(shared, home);
+
+    bool opened = false;
+    std::vector<std::string> said;
+    {
+        const ProbeSetting setting(row.setting);
+        said = TwoAttempts(row, shared, opened);
+    }
+    EXPECT_EQ(opened, row.opens);
+    ASSERT_EQ(said.size(), static_cast<std::size_t>(row.times)) << ::testing::PrintToString(said);
+    for (const std::string& message : said) {
+        EXPECT_EQ(
+            message.rfind("\xC2\xABThe settings file " + shared.string() + row.named + " ", 0), 0u)
+            << message;
+        EXPECT_NE(message.find(Marked("", row.cause)), std::string::npos) << message;
+    }
+    EXPECT_EQ(FilesStartingWith(home, ""), std::vector<fs::path>{home / "victim"});
+    EXPECT_EQ(ReadBytes(home / "victim"), kVictimBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, RegHiveStoreHostileStateTest, ::testing::ValuesIn(kHostileCases),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // Another program's write is seen, although the parsed hive is kept.
 TEST_F(RegHiveStoreHostileTest, AChangeByAnotherStoreIsSeenByAReaderThatCachedTheHive) {

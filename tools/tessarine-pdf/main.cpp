@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QString>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -62,6 +63,7 @@ int HandOverToEmbedder(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN);  // past the file-size limit, a write fails with a message
     QuietQtNotes();
     // Qt sees only the program's name: the arguments are the tool's, and are
     // handed on unchanged.

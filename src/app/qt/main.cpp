@@ -2,6 +2,7 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -86,6 +87,9 @@ int main(int argc, char* argv[]) {
     // under a menu bar of full size.
 
     ShareOneHeap();
+    // A write past the file-size limit then fails like any other, with a
+    // message, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The font configuration loads on the second core while Qt connects to
     // the display.
     tessarine::FontConfigWarmUp fontConfig;
@@ -113,6 +117,7 @@ int main(int argc, char* argv[]) {
     storeOptions.tell_user = [&storeNotices](const std::string& message) {
         storeNotices.push_back(message);
     };
+    storeOptions.translate = tessarine::QtTextTranslator();
     tessarine::RegHiveStore registry(tessarine::ResolveHiveLocations(), std::move(storeOptions));
     tessarine::DonationReminder donation;
     donation.LoadDonationState(registry, QCoreApplication::applicationFilePath().toStdString(),

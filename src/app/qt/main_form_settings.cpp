@@ -9,6 +9,7 @@
 
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "platform/qt/app_translators.h"
 #include "platform/reg_hive_store.h"
 
 namespace tessarine {
@@ -18,6 +19,7 @@ std::unique_ptr<Registry> TjulCalMainForm::OpenHiveStore() {
     // A message box inside a store call would run an event loop in the
     // middle of a read; the notices wait for the call to finish.
     options.tell_user = [this](const std::string& message) { ownStoreNotices_.push_back(message); };
+    options.translate = QtTextTranslator();
     return std::make_unique<RegHiveStore>(ResolveHiveLocations(), std::move(options));
 }
 
@@ -29,7 +31,7 @@ void TjulCalMainForm::ShowStoreNotices() {
 
 void TjulCalMainForm::ReadSettings() {
     try {
-        tessarine::ReadSettings(*registry_, appDefaults_);
+        tessarine::ReadSettings(*registry_, appDefaults_, QtTextTranslator());
     } catch (...) {
         ShowStoreNotices();
         throw;
@@ -39,7 +41,7 @@ void TjulCalMainForm::ReadSettings() {
 
 void TjulCalMainForm::WriteSettings() {
     try {
-        tessarine::WriteSettings(*registry_, appDefaults_);
+        tessarine::WriteSettings(*registry_, appDefaults_, QtTextTranslator());
     } catch (...) {
         ShowStoreNotices();
         throw;

@@ -1,6 +1,8 @@
 // The colour sets and display modes as the user chooses them from the menus,
 // and their record in the machine hive across runs of the window.
 
+#include <sys/file.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -412,15 +415,38 @@ class MainFormSettingsTest : public QObject {
         Run run(&registry);
         QVERIFY(run.errors.messages.empty());
 
+        const std::string failed = std::string(kFailedToSet) + "\nno space left on the device";
         run.Item("UseDefaultColorset1")->trigger();
-        QCOMPARE(run.errors.messages, std::vector<std::string>{kFailedToSet});
+        QCOMPARE(run.errors.messages, std::vector<std::string>{failed});
         QCOMPARE(Ticked(run), Expected(DayNumberMode::DayOfYear, 1));
         QCOMPARE(run.form->ActiveColors(), MakeColorSets()[1]);
 
         run.Item("ShowNone1")->trigger();
-        QCOMPARE(run.errors.messages, (std::vector<std::string>{kFailedToSet, kFailedToSet}));
+        QCOMPARE(run.errors.messages, (std::vector<std::string>{failed, failed}));
         QCOMPARE(Ticked(run), Expected(DayNumberMode::None, 1));
         QVERIFY(run.Grid().ShowNone());
+    }
+
+    // Another program has held the settings since before the start: nothing
+    // is said until a choice cannot be saved, and then that is said.
+    void aChoiceBlockedByAnotherProgramsLockIsShownNamingTheFile() {
+        const QString hive = dir_->filePath(QStringLiteral("HKEY_LOCAL_MACHINE.reg"));
+        QFile lock(hive + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QCOMPARE(::flock(lock.handle(), LOCK_EX), 0);
+        RegHiveStoreOptions quick;
+        quick.lock_timeout = std::chrono::milliseconds(50);
+        RegHiveStore store(ResolveHiveLocations(), quick);
+        Run run(&store);
+        QVERIFY(run.errors.messages.empty());
+
+        run.Item("UseBusinessColorset1")->trigger();
+        QCOMPARE(run.errors.messages.size(), std::size_t{1});
+        const std::string& shown = run.errors.messages[0];
+        QVERIFY2(shown.rfind(std::string(kFailedToSet) + "\n", 0) == 0, shown.c_str());
+        QVERIFY2(shown.find(hive.toStdString() + " could not be written") != std::string::npos,
+                 shown.c_str());
+        QCOMPARE(Ticked(run), Expected(DayNumberMode::DayOfYear, 2));
     }
 
     // Two copies share the value; each writes only when its user chooses.

@@ -166,8 +166,8 @@
     </message>
     <message>
         <source>mmmm d, yyyy</source>
-        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year.</extracomment>
-        <translation>d mmmm yyyy</translation>
+        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year; text in quotes is printed as it stands (&quot;d &apos;de&apos; mmmm&quot;).</extracomment>
+        <translation>d &apos;de&apos; mmmm &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -202,6 +202,16 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>D L M X J V S</translation>
+    </message>
+    <message>
+        <source>%1 1</source>
+        <extracomment>A planner&apos;s day box on the first of a month: %1 is the weekday name, then the day as the language writes the first of a month.</extracomment>
+        <translation>%1 1</translation>
+    </message>
+    <message>
+        <source>mmmm 1, yyyy</source>
+        <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
+        <translation>d &apos;de&apos; mmmm &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>

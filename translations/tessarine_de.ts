@@ -102,6 +102,38 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>Der Drucker „%1“ hat den Auftrag abgelehnt, daher wurde nichts gedruckt. Prüfen Sie den Drucker in den Druckereinstellungen des Systems und drucken Sie erneut.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>das lesende Programm hat die Ausgabe geschlossen</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>es hat sich beim Öffnen verändert</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>dort ist während des Schreibens etwas anderes entstanden</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es ist eine Verknüpfung, die ins Leere führt</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>es ist weder eine reguläre Datei noch ein FIFO noch ein zeichenorientiertes Gerät</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

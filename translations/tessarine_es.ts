@@ -102,6 +102,38 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>La impresora «%1» ha rechazado el trabajo, así que no se ha impreso nada. Revise la impresora en los ajustes de impresora del sistema y vuelva a imprimir.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>el programa que leía cerró la salida</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>cambió mientras se abría</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>apareció otra cosa en ese lugar mientras se escribía</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es un directorio</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>no es ni un archivo normal, ni un FIFO, ni un dispositivo de caracteres</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

@@ -102,6 +102,38 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» a refusé le travail&#xa0;: rien n’a été imprimé. Vérifiez l’imprimante dans les réglages d’imprimante du système puis imprimez de nouveau.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>le programme qui lisait a fermé la sortie</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>il a changé pendant son ouverture</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>autre chose est apparu à cet endroit pendant l’écriture</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>c’est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>ce n’est ni un fichier ordinaire, ni une FIFO, ni un périphérique en mode caractère</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>

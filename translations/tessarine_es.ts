@@ -646,7 +646,7 @@ incorrectos.
     <name>tessarine::TprintSelDialog</name>
     <message>
         <source>Print Calendar Pages</source>
-        <translation>Imprimir páginas de calendario</translation>
+        <translation>Imprimir calendario</translation>
     </message>
     <message>
         <source>1) Select Page Format  -</source>

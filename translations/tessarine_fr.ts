@@ -646,7 +646,7 @@ incorrects.
     <name>tessarine::TprintSelDialog</name>
     <message>
         <source>Print Calendar Pages</source>
-        <translation>Imprimer des pages de calendrier</translation>
+        <translation>Imprimer le calendrier</translation>
     </message>
     <message>
         <source>1) Select Page Format  -</source>

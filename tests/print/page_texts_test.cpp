@@ -7,7 +7,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "support/recording_print_device.h"
 
@@ -46,31 +45,6 @@ TEST(PageTextsTest, PlannerTitleFooterAndNotesAreTranslated) {
     EXPECT_TRUE(Printed(page, "Wochenplaner"));
     EXPECT_TRUE(Printed(page, "Notizen"));
     EXPECT_FALSE(Printed(page, "Notes"));
-}
-
-// The first of a month has patterns of its own in the title and the day
-// boxes; English reads the same with them as without.
-TEST(PageTextsTest, TheFirstOfAMonthTakesItsOwnForm) {
-    const Catalog french{{"PrintedPage|%1 to %2", "du %1 au %2"},
-                         {"PrintedPage|mmmm d, yyyy", "d mmmm yyyy"},
-                         {"PrintedPage|mmmm 1, yyyy", "'1er' mmmm yyyy"},
-                         {"PrintedPage|%1 1", "%1 1er"}};
-    const struct {
-        const char* language;
-        Catalog catalog;
-        std::vector<std::string> printed;
-    } cases[] = {
-        {"en", {}, {"September 1, 2025 to September 7, 2025", "Monday 1", "Tuesday 2", "Sunday 7"}},
-        {"fr",
-         french,
-         {"du 1er September 2025 au 7 September 2025", "Monday 1er", "Tuesday 2", "Sunday 7"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.language);
-        // 2025-09-01 is a Monday, so the Weekly Planner's page starts on it.
-        const PrintRecording page = PrintOnePage(4, EncodeDateSerial(2025, 9, 1), c.catalog);
-        for (const std::string& text : c.printed) EXPECT_TRUE(Printed(page, text)) << text;
-    }
 }
 
 TEST(PageTextsTest, WeekdayLettersComeFromTheTranslationWhenItGivesSeven) {

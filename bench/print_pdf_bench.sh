@@ -73,7 +73,8 @@ printf '%-38s %9.3f %7s %11.1f %10.1f\n' "pcal | ps2pdf" "$pcal_s" "" "$(mib "${
 status=0
 misses=()
 for format in "${formats[@]}"; do
-    name=$("$tool" --list-formats | sed -n "$((format + 1))s/^ *[0-9]*  //p")
+    # The English name; a translated one may follow it after two blanks.
+    name=$("$tool" --list-formats | sed -n "$((format + 1))s/^ *[0-9]*  //p" | sed 's/  .*//')
     tool_s=$(median <<<"${times[format$format]}")
     tool_kib=${peaks[format$format]}
     tool_bytes=${sizes[format$format]}

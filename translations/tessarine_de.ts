@@ -202,6 +202,38 @@
         <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
         <translation>Die Einstellungsdatei %1 ist beschädigt (%2) und konnte nicht beiseitegelegt werden; sie wird daher nicht beachtet: %3.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>das lesende Programm hat die Ausgabe geschlossen</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>es hat sich beim Öffnen verändert</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>dort ist während des Schreibens etwas anderes entstanden</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es ist eine Verknüpfung, die ins Leere führt</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>es ist weder eine reguläre Datei noch ein FIFO noch ein zeichenorientiertes Gerät</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -266,7 +298,7 @@
     </message>
     <message>
         <source>mmmm d, yyyy</source>
-        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year.</extracomment>
+        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year; text in quotes is printed as it stands (&quot;d &apos;de&apos; mmmm&quot;).</extracomment>
         <translation>d. mmmm yyyy</translation>
     </message>
     <message>
@@ -302,6 +334,16 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>S M D M D F S</translation>
+    </message>
+    <message>
+        <source>%1 1</source>
+        <extracomment>A planner&apos;s day box on the first of a month: %1 is the weekday name, then the day as the language writes the first of a month.</extracomment>
+        <translation>%1 1</translation>
+    </message>
+    <message>
+        <source>mmmm 1, yyyy</source>
+        <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
+        <translation>d. mmmm yyyy</translation>
     </message>
 </context>
 <context>

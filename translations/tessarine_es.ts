@@ -202,6 +202,38 @@
         <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
         <translation>El archivo de configuración %1 está dañado (%2) y no se pudo apartar, así que se ignora: %3.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>el programa que leía cerró la salida</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>cambió mientras se abría</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>apareció otra cosa en ese lugar mientras se escribía</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es un directorio</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>no es ni un archivo normal, ni un FIFO, ni un dispositivo de caracteres</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -266,8 +298,8 @@
     </message>
     <message>
         <source>mmmm d, yyyy</source>
-        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year.</extracomment>
-        <translation>d mmmm yyyy</translation>
+        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year; text in quotes is printed as it stands (&quot;d &apos;de&apos; mmmm&quot;).</extracomment>
+        <translation>d &apos;de&apos; mmmm &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -302,6 +334,16 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>D L M X J V S</translation>
+    </message>
+    <message>
+        <source>%1 1</source>
+        <extracomment>A planner&apos;s day box on the first of a month: %1 is the weekday name, then the day as the language writes the first of a month.</extracomment>
+        <translation>%1 1</translation>
+    </message>
+    <message>
+        <source>mmmm 1, yyyy</source>
+        <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
+        <translation>d &apos;de&apos; mmmm &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
@@ -704,7 +746,7 @@ incorrectos.
     <name>tessarine::TprintSelDialog</name>
     <message>
         <source>Print Calendar Pages</source>
-        <translation>Imprimir páginas de calendario</translation>
+        <translation>Imprimir calendario</translation>
     </message>
     <message>
         <source>1) Select Page Format  -</source>

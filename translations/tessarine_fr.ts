@@ -202,6 +202,38 @@
         <source>The settings file %1 is damaged (%2) and could not be moved aside, so it is ignored: %3.</source>
         <translation>Le fichier de réglages %1 est endommagé (%2) et n’a pas pu être mis de côté&#xa0;; il est donc ignoré&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>the reader closed the output</source>
+        <translation>le programme qui lisait a fermé la sortie</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it changed while it was being opened</source>
+        <translation>il a changé pendant son ouverture</translation>
+    </message>
+    <message>
+        <source>something else appeared there while it was being written</source>
+        <translation>autre chose est apparu à cet endroit pendant l’écriture</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>c’est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is neither a regular file, a FIFO nor a character device</source>
+        <translation>ce n’est ni un fichier ordinaire, ni une FIFO, ni un périphérique en mode caractère</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -266,7 +298,7 @@
     </message>
     <message>
         <source>mmmm d, yyyy</source>
-        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year.</extracomment>
+        <extracomment>The date pattern of planner titles: mmmm month name, d day, yyyy year; text in quotes is printed as it stands (&quot;d &apos;de&apos; mmmm&quot;).</extracomment>
         <translation>d mmmm yyyy</translation>
     </message>
     <message>
@@ -302,6 +334,16 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>D L M M J V S</translation>
+    </message>
+    <message>
+        <source>%1 1</source>
+        <extracomment>A planner&apos;s day box on the first of a month: %1 is the weekday name, then the day as the language writes the first of a month.</extracomment>
+        <translation>%1 1er</translation>
+    </message>
+    <message>
+        <source>mmmm 1, yyyy</source>
+        <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
+        <translation>&apos;1er&apos; mmmm yyyy</translation>
     </message>
 </context>
 <context>
@@ -704,7 +746,7 @@ incorrects.
     <name>tessarine::TprintSelDialog</name>
     <message>
         <source>Print Calendar Pages</source>
-        <translation>Imprimer des pages de calendrier</translation>
+        <translation>Imprimer le calendrier</translation>
     </message>
     <message>
         <source>1) Select Page Format  -</source>

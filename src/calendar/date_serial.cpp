@@ -94,7 +94,14 @@ std::string FormatDateSerial(std::string_view pattern, DateSerial serial,
         return pattern.substr(i, token.size()) == token;
     };
     while (i < pattern.size()) {
-        if (startsWith("yyyy")) {
+        if (pattern[i] == '\'' || pattern[i] == '"') {
+            // Literal text up to the same quote, or to the end when it has
+            // none; the quotes themselves are not printed.
+            const std::size_t close = pattern.find(pattern[i], i + 1);
+            const std::size_t end = close == std::string_view::npos ? pattern.size() : close;
+            out += pattern.substr(i + 1, end - i - 1);
+            i = end == pattern.size() ? end : end + 1;
+        } else if (startsWith("yyyy")) {
             AppendZeroPadded(out, f.year, 4);
             i += 4;
         } else if (startsWith("mmmm")) {

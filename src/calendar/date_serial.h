@@ -58,7 +58,9 @@ std::int32_t ChronologicalJulianDayNumber(int year, int month, int day);
 std::int64_t DayDifference(DateSerial a, DateSerial b);  // a minus b, whole days
 
 // Copies the pattern with yyyy, mmmm, mmm, mm, dd and d replaced (longest
-// token first); every other character is copied unchanged.
+// token first); text in single or double quotes is copied without its quotes
+// ("d 'de' mmmm" keeps the word; an unclosed quote runs to the end), and
+// every other character is copied unchanged.
 std::string FormatDateSerial(std::string_view pattern, DateSerial serial,
                              const LocaleNames& names = EnglishLocaleNames());
 

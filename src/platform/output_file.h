@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/text_catalog.h"
+
 namespace tessarine {
 
 // A file a tool was asked to write could not be written; `what()` says which
@@ -25,7 +27,9 @@ inline constexpr std::string_view kStandardOutputName = "-";
 //   "/dev/null" stays a device even for root;
 // - anything else (directory, block device, socket, a link to nowhere):
 //   refused.
-// Throws OutputFileError, leaving an existing file as it was.
-void WriteOutputFile(const std::string& path, std::string_view content);
+// Throws OutputFileError, leaving an existing file as it was, its message in
+// the words of `translate` (English when empty).
+void WriteOutputFile(const std::string& path, std::string_view content,
+                     const TextTranslator& translate = {});
 
 }  // namespace tessarine

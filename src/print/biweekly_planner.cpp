@@ -19,7 +19,7 @@ void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& envi
                 const double left = L + i * CW;
                 const double top = T + j * RH;
                 DrawPlannerBox(engine, left, top, left + CW, top + RH,
-                               DayCaption(S + 7 * i + j, names));
+                               DayCaption(S + 7 * i + j, names, environment.translate));
             }
         }
     });

@@ -4,12 +4,15 @@
 
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "calendar/text_catalog.h"
 
 namespace tessarine {
 
 // The text of a planner's day box: the locale's full weekday name, a blank
 // and the day of the month ("Monday 3"). Nothing else, whatever the month
-// grid displays.
-std::string DayCaption(DateSerial date, const LocaleNames& names);
+// grid displays. The first of a month has a translatable form of its own,
+// for languages that write it as an ordinal ("samedi 1er").
+std::string DayCaption(DateSerial date, const LocaleNames& names,
+                       const TextTranslator& translate = {});
 
 }  // namespace tessarine

@@ -4,15 +4,32 @@
 
 namespace tessarine {
 
+namespace {
+
+std::string PlannerDate(DateSerial date, const LocaleNames& names,
+                        const TextTranslator& translate) {
+    // The first of a month has a pattern of its own, for languages that
+    // write it as an ordinal ("1er mars 2025"); in English it reads as the
+    // general one does.
+    //: The date pattern of planner titles: mmmm month name, d day, yyyy year;
+    //: text in quotes is printed as it stands ("d 'de' mmmm").
+    const char* general = TESSARINE_TRANSLATE_NOOP("PrintedPage", "mmmm d, yyyy");
+    //: The date pattern of planner titles for the first day of a month, where
+    //: 1 is the day itself: mmmm month name, yyyy year; text in quotes is
+    //: printed as it stands.
+    const char* first = TESSARINE_TRANSLATE_NOOP("PrintedPage", "mmmm 1, yyyy");
+    const char* source = DayOfMonth(date) == 1 ? first : general;
+    return FormatDateSerial(Translate(translate, kPrintedPageContext, source), date, names);
+}
+
+}  // namespace
+
 std::string DateSpanTitle(DateSerial first, DateSerial last, const LocaleNames& names,
                           const TextTranslator& translate) {
-    //: The date pattern of planner titles: mmmm month name, d day, yyyy year.
-    const std::string pattern = Translate(translate, kPrintedPageContext,
-                                          TESSARINE_TRANSLATE_NOOP("PrintedPage", "mmmm d, yyyy"));
     const std::string span = Translate(translate, kPrintedPageContext,
                                        TESSARINE_TRANSLATE_NOOP("PrintedPage", "%1 to %2"));
     return FillPlaceholders(
-        span, {FormatDateSerial(pattern, first, names), FormatDateSerial(pattern, last, names)});
+        span, {PlannerDate(first, names, translate), PlannerDate(last, names, translate)});
 }
 
 PlannerGrid DrawPlannerHeading(TPrintObject& engine, const PageFrame& frame,

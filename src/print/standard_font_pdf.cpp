@@ -251,7 +251,7 @@ void StandardFontPdf::Commit() {
         throw PrintError(Text(TESSARINE_TRANSLATE_NOOP("Errors", "No page was printed.")));
     }
     try {
-        WriteOutputFile(path_, SerializePdf(content_));
+        WriteOutputFile(path_, SerializePdf(content_), translate_);
     } catch (const OutputFileError& error) {
         throw PrintError(error.what());
     }

@@ -18,7 +18,7 @@ void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         for (int i = 0; i <= 1; ++i) {
             const double left = L + i * CW;
             DrawPlannerBox(engine, left, T + RH, left + CW, T + RH + 8.0 * RH,
-                           DayCaption(S + i, names));
+                           DayCaption(S + i, names, environment.translate));
         }
     });
 }

@@ -25,7 +25,7 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
                 DrawPlannerBox(
                     engine, left, top, left + CW, top + 2.0 * RH,
                     notes ? PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Notes"))
-                          : DayCaption(S + 4 * i + k, names));
+                          : DayCaption(S + 4 * i + k, names, environment.translate));
             }
         }
     });

@@ -178,5 +178,26 @@ TEST(DateSerialTest, FormatsEveryTokenLongestFirst) {
     EXPECT_EQ(FormatDateSerial("d mmm", march, german), "1 Mär");
 }
 
+TEST(DateSerialTest, CopiesQuotedTextWithoutItsQuotes) {
+    LocaleNames spanish;
+    spanish.longMonthNames[2] = "marzo";
+    const DateSerial march = EncodeDateSerial(2025, 3, 5);
+    const struct {
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {"d 'de' mmmm 'de' yyyy", "5 de marzo de 2025"},
+        {"d \"de\" mmmm", "5 de marzo"},
+        {"\"it's\" d", "it's 5"},               // the other quote is plain text inside
+        {"''d''", "5"},                         // empty literals, no doubled-quote escape
+        {"d 'de mmmm yyyy", "5 de mmmm yyyy"},  // unclosed: literal to the end
+        {"yyyy'", "2025"},
+        {"'", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatDateSerial(c.pattern, march, spanish), c.expected) << c.pattern;
+    }
+}
+
 }  // namespace
 }  // namespace tessarine

@@ -5,15 +5,18 @@
 
 #include <langinfo.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "calendar/text_catalog.h"
@@ -79,6 +82,13 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// A format's name in the user's language; the English one where there is no
+// translation.
+QString TranslatedFormatName(int index) {
+    return QCoreApplication::translate("PageFormats",
+                                       PageFormats()[static_cast<std::size_t>(index)].listText);
+}
+
 int ParseFormat(const std::string& text) {
     int index = -1;
     if (ParseInt(text, index)) {
@@ -91,8 +101,11 @@ int ParseFormat(const std::string& text) {
         }
         return index;
     }
+    // The English names, or the user's, in any case.
+    const QString name = QString::fromUtf8(text);
     for (int i = 0; i < kPageFormatCount; ++i) {
-        if (Lower(PageFormats()[static_cast<std::size_t>(i)].listText) == Lower(text)) {
+        if (Lower(PageFormats()[static_cast<std::size_t>(i)].listText) == Lower(text) ||
+            TranslatedFormatName(i).compare(name, Qt::CaseInsensitive) == 0) {
             return i;
         }
     }
@@ -230,10 +243,21 @@ Paper LocalePaper() {
                                                                               : Paper::A4;
 }
 
+// The English names, which scripts can rely on, and beside them the user's
+// where they differ; --format takes either.
 void ListFormats() {
+    int englishWidth = 0;
+    for (const PageFormat& format : PageFormats()) {
+        englishWidth = std::max(englishWidth, static_cast<int>(std::strlen(format.listText)));
+    }
     for (int i = 0; i < kPageFormatCount; ++i) {
-        const PageFormat& format = PageFormats()[static_cast<std::size_t>(i)];
-        std::printf("%2d  %s\n", i, format.listText);
+        const char* english = PageFormats()[static_cast<std::size_t>(i)].listText;
+        const QByteArray translated = TranslatedFormatName(i).toUtf8();
+        if (translated == english) {
+            std::printf("%2d  %s\n", i, english);
+        } else {
+            std::printf("%2d  %-*s  %s\n", i, englishWidth, english, translated.constData());
+        }
     }
 }
 
@@ -289,7 +313,6 @@ int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write)
         std::printf("tessarine-pdf %s\n", kVersion);
         return kPdfToolWritten;
     }
-    // The names stay English: --format takes them.
     if (args.size() == 1 && args[0] == "--list-formats") {
         ListFormats();
         return kPdfToolWritten;

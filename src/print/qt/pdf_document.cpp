@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/output_file.h"
+#include "platform/qt/app_translators.h"
 #include "print/qt/qt_canvas_device.h"
 
 namespace tessarine {
@@ -127,7 +128,8 @@ void PdfDocument::Commit() {
     try {
         WriteOutputFile(
             path_.toStdString(),
-            std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+            std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
+            QtTextTranslator());
     } catch (const OutputFileError& error) {
         throw PrintError(error.what());
     }

@@ -1,16 +1,18 @@
 // The program in the user's language: started under a German locale it shows
 // German menus and Qt's own German buttons; in every language the .ts files
 // are complete, every menu and dialog keeps its accelerator letters unique,
-// and no fixed-size caption is cut off.
+// and no fixed-size caption or window title is cut off.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -69,6 +71,23 @@ QStringList ActionTexts(const QList<QAction*>& actions) {
     return texts;
 }
 
+// Window managers draw a title in a bold face of the desktop's font, beside
+// the window's icon and its three buttons; with the frame's margins these
+// take about five title bars' heights. A fixed-size window cannot be widened
+// to show the rest.
+void CheckTitle(const QString& where, const QWidget& window) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint)) return;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int room = window.width() - 5 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int needed = QFontMetrics(font).horizontalAdvance(window.windowTitle());
+    QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 cuts off its title \"%2\" (%3 of %4 "
+                                                       "pixels)")
+                                            .arg(where, window.windowTitle())
+                                            .arg(room)
+                                            .arg(needed)));
+}
+
 // Button and label captions of a shown window, with whether each fits its
 // widget. One-letter captions are glyphs drawn to fit their button.
 void CheckCaptions(const QString& where, QWidget& window) {
@@ -91,6 +110,7 @@ void CheckCaptions(const QString& where, QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (!label->wordWrap()) check(*label, label->text());
     }
+    CheckTitle(where, window);
     QVERIFY2(cutOff.isEmpty(),
              qPrintable(where + QStringLiteral(" cuts off ") + cutOff.join(QStringLiteral(", "))));
     CheckUniqueMnemonics(where, texts);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
@@ -432,26 +433,66 @@ class PdfToolTest : public QObject {
         QCOMPARE(RunTool(arguments, english).exitCode, 0);
     }
 
-    void aGermanUserGetsGermanPagesAndMessages() {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("woche.pdf"));
-        const QString german = QStringLiteral("de_DE.UTF-8");
-        // Its decimal comma is what a PDF must not pick up.
-        QVERIFY2(tessarine::testing::LocaleInstalled("de_DE.UTF-8"),
-                 "de_DE.UTF-8 is missing: run scripts/setup-debian.sh");
-        RunOptions options;
-        options.locale = german;
-        const ToolRun run =
-            RunTool({"--format", "4", "--date", "2024-05-15", "--output", pdf}, options);
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        const QString text = tessarine::testing::ReadPdfText(pdf);
-        for (const char* expected : {"13. Mai 2024 bis 19. Mai 2024", "Wochenplaner", "Notizen"}) {
-            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // Pages, messages and format names in the user's language: --format takes
+    // the translated name in any case, and the first of a month reads as the
+    // language writes it.
+    void aUserGetsPagesAndMessagesInTheirLanguage() {
+        const struct {
+            const char* locale;
+            const char* format;  // the Weekly Planner by its name, then the date
+            const char* date;
+            QStringList printed;  // the title, the format's name, a box
+            const char* badPages;
+            const char* notAFile;  // %1 the folder's path
+        } cases[] = {
+            {"de_DE.UTF-8",
+             "wochenplaner",
+             "2024-05-15",
+             {"13. Mai 2024 bis 19. Mai 2024", "Wochenplaner", "Notizen"},
+             "eine Zahl von 1 bis 13",
+             "„%1“ kann nicht geschrieben werden: es ist ein Verzeichnis"},
+            {"fr_FR.UTF-8",
+             "Agenda hebdomadaire",
+             "2025-09-01",
+             {"du 1er septembre 2025 au 7 septembre 2025", "Agenda hebdomadaire", "lundi 1er"},
+             "doit aller de 1 à 13",
+             "impossible d’écrire « %1 » : c’est un dossier"},
+            {"es_ES.UTF-8",
+             "AGENDA SEMANAL",
+             "2025-09-01",
+             {"del 1 de septiembre de 2025 al 7 de septiembre de 2025", "Agenda semanal",
+              "lunes 1"},
+             "un número del 1 al 13",
+             "no se puede escribir «%1»: es un directorio"},
+        };
+        for (const auto& c : cases) {
+            // German's decimal comma is what a PDF must not pick up.
+            QVERIFY2(tessarine::testing::LocaleInstalled(c.locale),
+                     qPrintable(QString(c.locale) + " is missing: run scripts/setup-debian.sh"));
+            RunOptions options;
+            options.locale = QString::fromUtf8(c.locale);
+            QTemporaryDir dir;
+            const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
+            const ToolRun run = RunTool(
+                {"--format", QString::fromUtf8(c.format), "--date", c.date, "--output", pdf},
+                options);
+            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+            const QString text = tessarine::testing::ReadPdfText(pdf);
+            for (const QString& expected : c.printed) {
+                QVERIFY2(text.contains(expected), qPrintable(expected + " not in " + text));
+            }
+            QVERIFY(!text.contains(QStringLiteral("Weekly Planner")));
+            const ToolRun bad = RunTool({"--pages", "20", "--output", pdf}, options);
+            QCOMPARE(bad.exitCode, 2);
+            QVERIFY2(bad.err.contains(QString::fromUtf8(c.badPages)), qPrintable(bad.err));
+            // French sets its colon and guillemets apart with no-break spaces.
+            const ToolRun folder = RunTool({"--output", dir.path()}, options);
+            QCOMPARE(QString(folder.err).replace(QChar(0x00A0), QLatin1Char(' ')),
+                     "tessarine-pdf: " + QString::fromUtf8(c.notAFile).arg(dir.path()) + "\n");
+            const QRegularExpression listed("^ 4  Weekly Planner +" + c.printed[1] + "$",
+                                            QRegularExpression::MultilineOption);
+            QVERIFY(listed.match(RunTool({"--list-formats"}, options).out).hasMatch());
         }
-        QVERIFY(!text.contains(QStringLiteral("Weekly Planner")));
-        const ToolRun bad = RunTool({"--pages", "20", "--output", pdf}, options);
-        QCOMPARE(bad.exitCode, 2);
-        QVERIFY2(bad.err.contains(QStringLiteral("eine Zahl von 1 bis 13")), qPrintable(bad.err));
     }
 
     void badArgumentsWriteNothing_data() {

@@ -6,6 +6,9 @@
 # comes last so that it wins over the source folder it may lie in.
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                     -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+# moc names the headers it includes by the include path, not by a path from
+# the build folder back up to the sources, which would differ with its depth.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
 
 # Every timestamp that reaches the package is the commit's: the resource
 # compiler's file times, the manual page's date and the archive members'

@@ -87,6 +87,10 @@ install(FILES ${man_dir}/tessarine-pdf.1.gz ${man_dir}/tessarine.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${packaging}/debian/copyright ${man_dir}/changelog.gz DESTINATION ${doc_dir})
 add_custom_target(tessarine_install_files ALL DEPENDS ${generated})
+# Everything the package holds, for a build of nothing more
+# (scripts/check-reproducible.sh).
+add_dependencies(tessarine_install_files tessarine tessarine-pdf tessarine-pdf-embed
+                 tessarine-printer)
 
 # The Debian package: `cpack --preset default` after a build of that preset.
 set(CPACK_GENERATOR DEB)
@@ -116,4 +120,8 @@ if(CANBERRA_FOUND)
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${packaging}/debian/postinst ${packaging}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The archive writer takes its members' times from the environment of cpack,
+# which the options file sets to the commit's.
+set(CPACK_TESSARINE_SOURCE_DATE_EPOCH ${TESSARINE_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/cmake/TessarineCPackOptions.cmake)
 include(CPack)

@@ -24,6 +24,7 @@ inline constexpr std::uint8_t BlueOf(Color c) {
 
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;
+inline constexpr Color kRed = 0x0000FF;
 
 // Eleven colours, slots 0..10. Slots 6 to 8 are reserved: carried and copied
 // with the set, read by nothing.

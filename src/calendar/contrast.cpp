@@ -37,6 +37,15 @@ double Linear(std::uint8_t channel) {
     return kLinearLight[channel];
 }
 
+// `from` moved step/255 of the way to `to`, channel by channel.
+Color Mix(Color from, Color to, int step) {
+    const auto channel = [step](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(a + (b - a) * step / 255);
+    };
+    return RgbColor(channel(RedOf(from), RedOf(to)), channel(GreenOf(from), GreenOf(to)),
+                    channel(BlueOf(from), BlueOf(to)));
+}
+
 }  // namespace
 
 double RelativeLuminance(Color color) {
@@ -53,6 +62,17 @@ double ContrastRatio(Color a, Color b) {
 Color ReadableTextColor(Color background, Color preferred) {
     if (ContrastRatio(background, preferred) >= kReadableContrast) return preferred;
     return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
+}
+
+Color ReadableTint(Color background, Color preferred) {
+    // No colour reads on itself: this is the better of black and white.
+    const Color extreme = ReadableTextColor(background, background);
+    // The last step is the extreme itself, which reads on every background.
+    for (int step = 0; step < 255; ++step) {
+        const Color tint = Mix(preferred, extreme, step);
+        if (ContrastRatio(background, tint) >= kReadableContrast) return tint;
+    }
+    return extreme;
 }
 
 }  // namespace tessarine

@@ -19,4 +19,10 @@ double ContrastRatio(Color a, Color b);
 // otherwise black or white, whichever contrasts more.
 Color ReadableTextColor(Color background, Color preferred);
 
+// A caption that speaks by its colour (the red of Cancel) on a theme's button
+// face: kept where it reads; otherwise mixed towards black or white, whichever
+// contrasts more with the face, just far enough to read, so a red caption
+// stays red on light and on dark buttons.
+Color ReadableTint(Color background, Color preferred);
+
 }  // namespace tessarine

@@ -38,5 +38,44 @@ TEST(ContrastTest, ReadableTextColorKeepsWhatReadsAndOtherwiseTakesTheBetterExtr
     EXPECT_DOUBLE_EQ(ContrastRatio(0x808000, 0x808000), 1.0);
 }
 
+TEST(ContrastTest, ReadableTintKeepsTheHueAndShadesItOnlyAsFarAsNeeded) {
+    enum class Shade { Kept, Darker, Lighter };
+    struct Case {
+        Color face;
+        Color preferred;
+        Shade shade;
+    };
+    // Colours are 0x00BBGGRR.
+    const Case cases[] = {
+        {kBlack, kRed, Shade::Kept},       // 5.3 on black
+        {kWhite, 0x0000C0, Shade::Kept},   // a deep red on a white button
+        {0xEFEFEF, kRed, Shade::Darker},   // a light theme's button: 3.5
+        {0x808080, kRed, Shade::Darker},   // mid grey: black reads better
+        {0x353535, kRed, Shade::Lighter},  // a dark theme's button: 3.1
+        {0x505050, kRed, Shade::Lighter},  // ... hovered: 2.0
+    };
+    for (const Case& c : cases) {
+        const Color tint = ReadableTint(c.face, c.preferred);
+        SCOPED_TRACE(testing::Message() << std::hex << c.face << " " << tint);
+        EXPECT_GE(ContrastRatio(c.face, tint), kReadableContrast);
+        EXPECT_EQ(tint == c.preferred, c.shade == Shade::Kept);
+        // Still red: no grey, no black or white.
+        EXPECT_EQ(GreenOf(tint), BlueOf(tint));
+        EXPECT_GT(RedOf(tint), GreenOf(tint));
+        if (c.shade == Shade::Darker) {
+            EXPECT_LT(RedOf(tint), RedOf(c.preferred));
+            // Only as far as needed: one step back towards the red fails.
+            const Color lessDark = RgbColor(RedOf(tint) + 1, 0, 0);
+            EXPECT_LT(ContrastRatio(c.face, lessDark), kReadableContrast);
+        }
+        if (c.shade == Shade::Lighter) {
+            EXPECT_GT(GreenOf(tint), GreenOf(c.preferred));
+            const auto lessLight = static_cast<std::uint8_t>(GreenOf(tint) - 1);
+            EXPECT_LT(ContrastRatio(c.face, RgbColor(0xFF, lessLight, lessLight)),
+                      kReadableContrast);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tessarine

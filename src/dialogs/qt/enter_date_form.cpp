@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/qt/font_setup.h"
+#include "platform/qt/qt_color.h"
 
 namespace tessarine {
 
@@ -41,7 +42,7 @@ TenterDateForm::TenterDateForm(QWidget* owner, std::string& enteredDateText,
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(80, 80, 100, 31);
     QPalette cancelPalette = btnCancel->palette();
-    cancelPalette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+    UseReadableButtonTint(cancelPalette, kRed);
     btnCancel->setPalette(cancelPalette);
 
     btnOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);

@@ -35,4 +35,14 @@ inline void UseReadableText(QPalette& palette, Color background) {
     }
 }
 
+// A button caption in a colour of its own on the theme's button face: that
+// colour where it reads, else a darker or lighter shade of it. Disabled
+// captions keep the theme's colour.
+inline void UseReadableButtonTint(QPalette& palette, Color preferred) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const Color face = FromQColor(palette.color(group, QPalette::Button));
+        palette.setColor(group, QPalette::ButtonText, ToQColor(ReadableTint(face, preferred)));
+    }
+}
+
 }  // namespace tessarine

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "platform/qt/font_setup.h"
+#include "platform/qt/qt_color.h"
 
 namespace tessarine {
 
@@ -77,7 +78,7 @@ TprintSelDialog::TprintSelDialog(QWidget* owner, PrintJobState& job, StartMyHelp
     btnCancel->setIconSize(QSize(16, 16));
     btnCancel->setAutoDefault(false);
     QPalette cancelPalette = btnCancel->palette();
-    cancelPalette.setColor(QPalette::ButtonText, Qt::red);
+    UseReadableButtonTint(cancelPalette, kRed);
     btnCancel->setPalette(cancelPalette);
 
     btnOK = new QPushButton(tr("Print"), this);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_color.h"
+
 namespace tessarine {
 
 class EnterDateFormTest : public QObject {
@@ -58,7 +60,10 @@ class EnterDateFormTest : public QObject {
                  form.Label1->text());
         QCOMPARE(form.btnCancel->geometry(), QRect(80, 80, 100, 31));
         QCOMPARE(form.btnCancel->text(), QStringLiteral("Cancel"));
-        QCOMPARE(form.btnCancel->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+        // Red, in the shade that reads on the theme's button face.
+        const QPalette cancel = form.btnCancel->palette();
+        QCOMPARE(cancel.color(QPalette::ButtonText),
+                 ToQColor(ReadableTint(FromQColor(cancel.color(QPalette::Button)), kRed)));
         QVERIFY(!form.btnCancel->font().bold());
         QCOMPARE(form.btnOK->geometry(), QRect(192, 80, 100, 31));
         QCOMPARE(form.btnOK->text(), QStringLiteral("OK"));

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "platform/qt/qt_color.h"
+
 using namespace tessarine;
 
 class PrintSelDialogTest : public QObject {
@@ -59,7 +61,10 @@ class PrintSelDialogTest : public QObject {
 
         QCOMPARE(dialog.btnCancel->text(), QStringLiteral("Cancel"));
         QCOMPARE(dialog.btnCancel->geometry(), QRect(80, 136, 100, 31));
-        QCOMPARE(dialog.btnCancel->palette().color(QPalette::ButtonText), QColor(Qt::red));
+        // Red, in the shade that reads on the theme's button face.
+        const QPalette cancel = dialog.btnCancel->palette();
+        QCOMPARE(cancel.color(QPalette::ButtonText),
+                 ToQColor(ReadableTint(FromQColor(cancel.color(QPalette::Button)), kRed)));
         QVERIFY(!dialog.btnCancel->icon().isNull());
         QCOMPARE(dialog.btnOK->text(), QStringLiteral("Print"));
         QCOMPARE(dialog.btnOK->geometry(), QRect(192, 136, 100, 31));

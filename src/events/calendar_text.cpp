@@ -75,10 +75,16 @@ std::optional<CalendarTextFault> UnbalancedComponent(std::string_view text) {
         if (auto name = NameAfter(line, "BEGIN:")) {
             open.emplace_back(std::move(*name), number);
         } else if (auto ended = NameAfter(line, "END:")) {
-            if (open.empty() || open.back().first != *ended) {
+            if (open.empty()) {
                 fault = CalendarTextFault{
                     number, TESSARINE_TRANSLATE_NOOP("Errors",
                                                      "This END closes no component that is open.")};
+                return false;
+            }
+            if (open.back().first != *ended) {
+                fault = CalendarTextFault{
+                    number,
+                    TESSARINE_TRANSLATE_NOOP("Errors", "This END does not match the last BEGIN.")};
                 return false;
             }
             open.pop_back();

@@ -70,6 +70,17 @@ std::vector<icalproperty*> Properties(icalcomponent* component, icalproperty_kin
     return properties;
 }
 
+// A rule that asks for what never happens (February 30th) sends libical's
+// iterator searching through the centuries on every query; one search here
+// spares them.
+bool YieldsAnything(const icalrecurrencetype& recurrence, const icaltimetype& start) {
+    icalrecur_iterator* iterator = icalrecur_iterator_new(recurrence, start);
+    if (iterator == nullptr) return false;
+    const bool yields = !icaltime_is_null_time(icalrecur_iterator_next(iterator));
+    icalrecur_iterator_free(iterator);
+    return yields;
+}
+
 }  // namespace
 
 // Turns the parsed tree into the calendar's own records, after which the
@@ -135,6 +146,7 @@ class EventCalendar::Reader {
         for (icalproperty* rule : Properties(event, ICAL_RRULE_PROPERTY)) {
             icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
             if (recurrence.freq == ICAL_NO_RECURRENCE) continue;
+            if (!YieldsAnything(recurrence, start)) continue;
             char* text = icalrecurrencetype_as_string_r(&recurrence);
             if (text == nullptr) continue;
             series.rules.emplace_back(text);

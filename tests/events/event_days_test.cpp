@@ -1,12 +1,11 @@
 // Which local days an occurrence belongs to, and the order within a day.
 
-#include "events/day_event.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "events/day_event.h"
 #include "events_test_support.h"
 
 namespace tessarine {
@@ -33,7 +32,10 @@ TEST(EventDaysTest, AnEventBelongsToEveryLocalDayItOverlaps) {
          {"20240310 2200 e", "20240311 cont. e"}},
         {"ending at midnight", At("20240310", 22), At("20240311", 0), false, {"20240310 2200 e"}},
         {"lasting no time", At("20240310", 0), At("20240310", 0), false, {"20240310 0000 e"}},
-        {"ending before it starts", At("20240310", 9), At("20240310", 8), false,
+        {"ending before it starts",
+         At("20240310", 9),
+         At("20240310", 8),
+         false,
          {"20240310 0900 e"}},
         {"two whole days",
          At("20240310", 0),

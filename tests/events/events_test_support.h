@@ -61,8 +61,10 @@ inline std::vector<std::string> EventLines(const EventDays& days) {
             char time[8];
             std::snprintf(time, sizeof time, "%02d%02d", event.hour, event.minute);
             lines.push_back(FormatDateSerial("yyyymmdd", day) + " " +
-                            (event.allDay ? "all-day" : event.continued ? "cont." : time) + " " +
-                            event.summary);
+                            (event.allDay      ? "all-day"
+                             : event.continued ? "cont."
+                                               : time) +
+                            " " + event.summary);
         }
     }
     return lines;
@@ -78,10 +80,9 @@ inline std::vector<std::string> EventLines(const EventCalendar& calendar, const 
 
 // A calendar of the given VEVENTs (and VTIMEZONEs), lines joined by LF.
 inline EventCalendar CalendarOf(const std::string& components) {
-    return EventCalendar::Read(
-        "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Tessarine//Tests//EN\n" + components +
-            "END:VCALENDAR\n",
-        "test.ics");
+    return EventCalendar::Read("BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Tessarine//Tests//EN\n" +
+                                   components + "END:VCALENDAR\n",
+                               "test.ics");
 }
 
 }  // namespace tessarine

@@ -86,6 +86,36 @@
         <source>Printing is not available: its module could not be opened (%1).</source>
         <translation>No se puede imprimir: no se pudo abrir su módulo (%1).</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Este no es un archivo iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Este END no cierra ninguna sección abierta.</translation>
+    </message>
+    <message>
+        <source>This END does not match the last BEGIN.</source>
+        <translation>Este END no corresponde al último BEGIN.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Esta sección nunca termina: puede que el archivo esté cortado.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>El archivo no se puede leer como iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -186,6 +216,11 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>D L M X J V S</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 más</translation>
     </message>
 </context>
 <context>

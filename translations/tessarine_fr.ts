@@ -86,6 +86,36 @@
         <source>Printing is not available: its module could not be opened (%1).</source>
         <translation>L’impression n’est pas disponible&#xa0;: son module n’a pas pu être ouvert (%1).</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Ce n’est pas un fichier iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Ce END ne ferme aucune section ouverte.</translation>
+    </message>
+    <message>
+        <source>This END does not match the last BEGIN.</source>
+        <translation>Ce END ne correspond pas au dernier BEGIN.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Cette section n’est jamais terminée&#xa0;: le fichier est peut-être tronqué.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>Le fichier ne peut pas être lu comme iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -186,6 +216,11 @@
         <source>S M T W T F S</source>
         <extracomment>Sunday to Saturday, one letter each, separated by spaces.</extracomment>
         <translation>D L M M J V S</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 autres</translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,13 @@ std::string Compose(const TextTranslator& translate, const std::string& source, 
                     const char* reason) {
     const std::string why = Translate(translate, "Errors", reason);
     if (line <= 0) {
+        //: A calendar that cannot be read: %1 its file or address, %2 the reason.
         return FillPlaceholders(
             Translate(translate, "Errors", TESSARINE_TRANSLATE_NOOP("Errors", "%1: %2")),
             {source, why});
     }
     return FillPlaceholders(
+        //: A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.
         Translate(translate, "Errors", TESSARINE_TRANSLATE_NOOP("Errors", "%1, line %2: %3")),
         {source, std::to_string(line), why});
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -15,12 +16,21 @@
 
 namespace tessarine {
 
+// Series occurrences that start within one block of days, in each series'
+// own frame: libical spends some ten microseconds on each occurrence, so a
+// block is expanded once and kept for the queries that follow.
+struct ExpandedBlock {
+    std::vector<IndexedSpan> instants;
+    std::vector<IndexedSpan> readings;
+};
+
 struct EventCalendar::Data {
     std::string source;
     std::vector<std::string> summaries;
     OccurrenceIndex instants;  // events in a known zone or UTC, as instants
     OccurrenceIndex readings;  // floating times and dates, as clock readings
     std::vector<RecurringEvent> series;
+    std::int64_t longestSeries = 0;  // the longest occurrence of a series, in seconds
     ZoneTable zones;
     std::size_t eventCount = 0;
     std::size_t unreadable = 0;
@@ -29,7 +39,37 @@ struct EventCalendar::Data {
     // The zones of the system's database are shared by the whole process;
     // libical guards those itself (it is built with threads on Debian).
     mutable std::mutex libicalUse;
+    // Guarded by libicalUse; dropped whole when it grows past a bound.
+    mutable std::map<std::int64_t, ExpandedBlock> expanded;
+    mutable std::size_t expandedSpans = 0;
+
+    const ExpandedBlock& Expanded(std::int64_t block) const;
 };
+
+namespace {
+
+constexpr std::int64_t kBlockSeconds = 28 * kSecondsPerDay;
+constexpr std::size_t kMaxExpandedSpans = 1000000;
+
+}  // namespace
+
+const ExpandedBlock& EventCalendar::Data::Expanded(std::int64_t block) const {
+    if (const auto found = expanded.find(block); found != expanded.end()) return found->second;
+    if (expandedSpans > kMaxExpandedSpans) {
+        expanded.clear();
+        expandedSpans = 0;
+    }
+    ExpandedBlock& made = expanded[block];
+    std::vector<IndexedSpan> occurrences;
+    for (const RecurringEvent& event : series) {
+        occurrences.clear();
+        ExpandOccurrences(event, block * kBlockSeconds, (block + 1) * kBlockSeconds, occurrences);
+        auto& into = IsInstant(event.start) ? made.instants : made.readings;
+        into.insert(into.end(), occurrences.begin(), occurrences.end());
+    }
+    expandedSpans += made.instants.size() + made.readings.size();
+    return made;
+}
 
 namespace {
 
@@ -70,6 +110,15 @@ std::vector<icalproperty*> Properties(icalcomponent* component, icalproperty_kin
     return properties;
 }
 
+// Whether the rule narrows or widens its frequency's periods (leaving BYDAY out
+// when asked).
+bool HasByParts(const icalrecurrencetype& rule, bool ignoreByDay = false) {
+    const auto set = [](const short* parts) { return parts[0] != ICAL_RECURRENCE_ARRAY_MAX; };
+    return set(rule.by_second) || set(rule.by_minute) || set(rule.by_hour) ||
+           (set(rule.by_day) && !ignoreByDay) || set(rule.by_month_day) || set(rule.by_year_day) ||
+           set(rule.by_week_no) || set(rule.by_month) || set(rule.by_set_pos);
+}
+
 // A rule that asks for what never happens (February 30th) sends libical's
 // iterator searching through the centuries on every query; one search here
 // spares them.
@@ -79,6 +128,48 @@ bool YieldsAnything(const icalrecurrencetype& recurrence, const icaltimetype& st
     const bool yields = !icaltime_is_null_time(icalrecur_iterator_next(iterator));
     icalrecur_iterator_free(iterator);
     return yields;
+}
+
+// The latest start a rule can give, as a reading on the clock of `start`,
+// where it can be told without expanding the rule: from UNTIL, or from
+// COUNT when every period yields at least one occurrence.
+std::int64_t LastReadingOf(const icalrecurrencetype& rule, const icaltimetype& start) {
+    constexpr std::int64_t kOpen = std::numeric_limits<std::int64_t>::max();
+    if (!icaltime_is_null_time(rule.until)) {
+        return ReadingSeconds(ReadOnClockOf(rule.until, start.zone)) + kSecondsPerDay;
+    }
+    // BYDAY in a weekly rule leaves at least one day of every week.
+    const bool everyPeriod = !HasByParts(rule, rule.freq == ICAL_WEEKLY_RECURRENCE);
+    std::int64_t period = 0;  // the longest a period of the rule's frequency lasts
+    switch (rule.freq) {
+        case ICAL_SECONDLY_RECURRENCE:
+            period = 1;
+            break;
+        case ICAL_MINUTELY_RECURRENCE:
+            period = 60;
+            break;
+        case ICAL_HOURLY_RECURRENCE:
+            period = 3600;
+            break;
+        case ICAL_DAILY_RECURRENCE:
+            period = kSecondsPerDay;
+            break;
+        case ICAL_WEEKLY_RECURRENCE:
+            period = 7 * kSecondsPerDay;
+            break;
+        case ICAL_MONTHLY_RECURRENCE:
+            period = 31 * kSecondsPerDay;
+            break;
+        case ICAL_YEARLY_RECURRENCE:
+            period = 366 * kSecondsPerDay;
+            break;
+        default:
+            return kOpen;
+    }
+    const std::int64_t periods =
+        std::int64_t{rule.count} * std::max<std::int64_t>(rule.interval, 1);
+    if (rule.count <= 0 || !everyPeriod || periods > 1000000) return kOpen;
+    return ReadingSeconds(start) + periods * period + kSecondsPerDay;
 }
 
 }  // namespace
@@ -143,10 +234,12 @@ class EventCalendar::Reader {
         }
         if (cancelled) return;
         RecurringEvent series;
+        series.lastReading = ReadingSeconds(start);
         for (icalproperty* rule : Properties(event, ICAL_RRULE_PROPERTY)) {
             icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
             if (recurrence.freq == ICAL_NO_RECURRENCE) continue;
-            if (!YieldsAnything(recurrence, start)) continue;
+            if (HasByParts(recurrence) && !YieldsAnything(recurrence, start)) continue;
+            series.lastReading = std::max(series.lastReading, LastReadingOf(recurrence, start));
             char* text = icalrecurrencetype_as_string_r(&recurrence);
             if (text == nullptr) continue;
             series.rules.emplace_back(text);
@@ -161,6 +254,15 @@ class EventCalendar::Reader {
         series.length = LengthOf(event, start);
         series.summary = AddSummary(event);
         for (icalproperty* rdate : rdates) AddExtraStart(series, rdate);
+        series.firstReading = ReadingSeconds(start);
+        for (const RecurringEvent::ExtraStart& extra : series.extraStarts) {
+            series.firstReading = std::min(series.firstReading, ReadingSeconds(extra.start));
+            series.lastReading = std::max(series.lastReading, ReadingSeconds(extra.start));
+        }
+        data_.longestSeries = std::max(data_.longestSeries, series.length);
+        for (const RecurringEvent::ExtraStart& extra : series.extraStarts) {
+            data_.longestSeries = std::max(data_.longestSeries, extra.length);
+        }
         for (icalproperty* exdate : Properties(event, ICAL_EXDATE_PROPERTY)) {
             const icaltimetype excluded = TimeOf(exdate, icalproperty_get_exdate(exdate));
             if (icaltime_is_null_time(excluded)) continue;
@@ -301,8 +403,22 @@ void EventCalendar::AddTo(EventDays& days) const {
         PlaceInstants(s.start, s.end, summaries[s.summary], days);
     });
     const std::lock_guard<std::mutex> lock(data_->libicalUse);
-    for (const RecurringEvent& series : data_->series) {
-        PlaceOccurrences(series, *window, summaries[series.summary], days);
+    const std::int64_t firstBlock =
+        FloorDiv(std::min(window->utcFrom, window->wallFrom) - data_->longestSeries, kBlockSeconds);
+    const std::int64_t lastBlock =
+        FloorDiv(std::max(window->utcTo, window->wallTo) - 1, kBlockSeconds);
+    for (std::int64_t block = firstBlock; block <= lastBlock; ++block) {
+        const ExpandedBlock& expanded = data_->Expanded(block);
+        for (const IndexedSpan& s : expanded.instants) {
+            if (Overlaps(s, window->utcFrom, window->utcTo)) {
+                PlaceInstants(s.start, s.end, summaries[s.summary], days);
+            }
+        }
+        for (const IndexedSpan& s : expanded.readings) {
+            if (Overlaps(s, window->wallFrom, window->wallTo)) {
+                days.Place(s.start, s.end, s.allDay, summaries[s.summary]);
+            }
+        }
     }
 }
 

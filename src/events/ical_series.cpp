@@ -28,7 +28,7 @@ struct Candidate {
     std::int64_t length = 0;
 };
 
-// Adds the rule's occurrences whose readings may overlap [from, to).
+// Adds the rule's occurrences whose readings lie within [from, to).
 void ExpandRule(const RecurringEvent& event, const std::string& rule, std::int64_t from,
                 std::int64_t to, std::vector<Candidate>& out) {
     const icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
@@ -38,7 +38,7 @@ void ExpandRule(const RecurringEvent& event, const std::string& rule, std::int64
     if (!iterator) return;
     // A rule with COUNT must be counted from its start; any other is
     // started near the window.
-    const std::int64_t jump = from - event.length - kSecondsPerDay;
+    const std::int64_t jump = from - kSecondsPerDay;
     if (recurrence.count == 0 && jump > ReadingSeconds(event.start)) {
         icalrecur_iterator_set_start(iterator.get(),
                                      TimeOfReading(jump, event.AllDay(), event.start.zone));
@@ -48,7 +48,7 @@ void ExpandRule(const RecurringEvent& event, const std::string& rule, std::int64
         if (icaltime_is_null_time(next)) return;
         const std::int64_t reading = ReadingSeconds(next);
         if (reading >= to) return;
-        if (reading + event.length >= from) out.push_back({reading, event.length});
+        if (reading >= from) out.push_back({reading, event.length});
     }
 }
 
@@ -67,13 +67,11 @@ std::int64_t RecurringEvent::ReadingOf(const icaltimetype& time) const {
     return ReadingSeconds(ReadOnClockOf(time, start.zone));
 }
 
-void PlaceOccurrences(const RecurringEvent& event, const QueryWindow& window,
-                      const std::string& summary, EventDays& days) {
-    const bool instants = IsInstant(event.start);
-    const std::int64_t from = instants ? window.utcFrom : window.wallFrom;
-    const std::int64_t to = instants ? window.utcTo : window.wallTo;
+void ExpandOccurrences(const RecurringEvent& event, std::int64_t from, std::int64_t to,
+                       std::vector<IndexedSpan>& out) {
     const std::int64_t readingFrom = from - kClockMargin;
     const std::int64_t readingTo = to + kClockMargin;
+    if (event.lastReading < readingFrom || event.firstReading >= readingTo) return;
 
     std::vector<Candidate> candidates;
     // DTSTART is the first occurrence whether or not the rules yield it.
@@ -91,21 +89,16 @@ void PlaceOccurrences(const RecurringEvent& event, const QueryWindow& window,
                     [](const Candidate& a, const Candidate& b) { return a.reading == b.reading; }),
         candidates.end());
 
+    const bool instants = IsInstant(event.start);
     for (const Candidate& candidate : candidates) {
-        if (candidate.reading + candidate.length < readingFrom || candidate.reading >= readingTo ||
+        if (candidate.reading < readingFrom || candidate.reading >= readingTo ||
             Skipped(event, candidate.reading)) {
             continue;
         }
         std::int64_t start = candidate.reading;
         if (instants) start = InstantOf(TimeOfReading(start, false, event.start.zone));
-        const std::int64_t end = start + candidate.length;
-        const bool overlaps = start < to && (end > from || (end == start && start >= from));
-        if (!overlaps) continue;
-        if (instants) {
-            PlaceInstants(start, end, summary, days);
-        } else {
-            days.Place(start, end, event.AllDay(), summary);
-        }
+        if (start < from || start >= to) continue;
+        out.push_back({start, start + candidate.length, event.summary, event.AllDay()});
     }
 }
 

@@ -9,6 +9,7 @@
 #include "events/day_event.h"
 #include "events/ical_time.h"
 #include "events/local_clock.h"
+#include "events/occurrence_index.h"
 
 namespace tessarine {
 
@@ -25,6 +26,11 @@ struct RecurringEvent {
     icaltimetype start = icaltime_null_time();  // DTSTART, zone filled in
     std::int64_t length = 0;                    // seconds; whole days when all-day
     std::uint32_t summary = 0;
+    // Bounds of the occurrences' starts as readings on the start's clock,
+    // so that a query far from them needs no expansion; the last is the
+    // largest value when the rules set no end that can be told unexpanded.
+    std::int64_t firstReading = 0;
+    std::int64_t lastReading = 0;
     std::vector<ExtraStart> extraStarts;  // RDATE
     // Occurrences left out (EXDATE) or shown by a VEVENT of their own
     // (RECURRENCE-ID), as readings on the start's clock; sorted.
@@ -39,10 +45,11 @@ struct RecurringEvent {
     std::int64_t ReadingOf(const icaltimetype& time) const;
 };
 
-// Places the occurrences of `event` that overlap `window`: DTSTART, those
-// of its rules (expanded by libical only as far as the window reaches) and
-// its RDATEs, each once, without those it skips.
-void PlaceOccurrences(const RecurringEvent& event, const QueryWindow& window,
-                      const std::string& summary, EventDays& days);
+// Adds the occurrences of `event` that start within [from, to): DTSTART,
+// those of its rules (expanded by libical only as far as that reaches) and
+// its RDATEs, each once, without those it skips. Starts and spans are
+// instants for a series in a known zone, clock readings otherwise.
+void ExpandOccurrences(const RecurringEvent& event, std::int64_t from, std::int64_t to,
+                       std::vector<IndexedSpan>& out);
 
 }  // namespace tessarine

@@ -14,6 +14,12 @@ struct IndexedSpan {
     bool allDay = false;
 };
 
+// Whether the span overlaps [from, to): a span that lasts no time does when
+// it starts within it.
+inline bool Overlaps(const IndexedSpan& s, std::int64_t from, std::int64_t to) {
+    return s.start < to && (s.end > from || (s.end == s.start && s.start >= from));
+}
+
 // Events that happen once, sorted by start, so that those of a few days are
 // found among a hundred thousand without looking at the rest.
 class OccurrenceIndex {
@@ -26,15 +32,12 @@ class OccurrenceIndex {
     // each that lasts no time and starts within it.
     template <typename Visit>
     void ForEachOverlapping(std::int64_t from, std::int64_t to, Visit&& visit) const {
-        const auto overlaps = [from, to](const IndexedSpan& s) {
-            return s.start < to && (s.end > from || (s.end == s.start && s.start >= from));
-        };
         for (auto it = FirstStartingFrom(from - longest_); it != spans_.end() && it->start < to;
              ++it) {
-            if (overlaps(*it)) visit(*it);
+            if (Overlaps(*it, from, to)) visit(*it);
         }
         for (const IndexedSpan& span : long_) {
-            if (overlaps(span)) visit(span);
+            if (Overlaps(span, from, to)) visit(span);
         }
     }
 

@@ -30,7 +30,8 @@ struct EventCalendar::Data {
     OccurrenceIndex instants;  // events in a known zone or UTC, as instants
     OccurrenceIndex readings;  // floating times and dates, as clock readings
     std::vector<RecurringEvent> series;
-    std::int64_t longestSeries = 0;  // the longest occurrence of a series, in seconds
+    // The longest occurrence of a series kept in blocks, in seconds.
+    std::int64_t longestSeries = 0;
     ZoneTable zones;
     std::size_t eventCount = 0;
     std::size_t unreadable = 0;
@@ -50,28 +51,14 @@ namespace {
 
 constexpr std::int64_t kBlockSeconds = 28 * kSecondsPerDay;
 constexpr std::size_t kMaxExpandedSpans = 1000000;
+// Series whose occurrences last longer are few (a holiday season each
+// year), and are expanded for each query so that the blocks need not look
+// back that far.
+constexpr std::int64_t kLongestInBlocks = 35 * kSecondsPerDay;
 
-}  // namespace
-
-const ExpandedBlock& EventCalendar::Data::Expanded(std::int64_t block) const {
-    if (const auto found = expanded.find(block); found != expanded.end()) return found->second;
-    if (expandedSpans > kMaxExpandedSpans) {
-        expanded.clear();
-        expandedSpans = 0;
-    }
-    ExpandedBlock& made = expanded[block];
-    std::vector<IndexedSpan> occurrences;
-    for (const RecurringEvent& event : series) {
-        occurrences.clear();
-        ExpandOccurrences(event, block * kBlockSeconds, (block + 1) * kBlockSeconds, occurrences);
-        auto& into = IsInstant(event.start) ? made.instants : made.readings;
-        into.insert(into.end(), occurrences.begin(), occurrences.end());
-    }
-    expandedSpans += made.instants.size() + made.readings.size();
-    return made;
+bool InBlocks(const RecurringEvent& series) {
+    return series.Longest() <= kLongestInBlocks;
 }
-
-namespace {
 
 struct ComponentDeleter {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
@@ -259,10 +246,7 @@ class EventCalendar::Reader {
             series.firstReading = std::min(series.firstReading, ReadingSeconds(extra.start));
             series.lastReading = std::max(series.lastReading, ReadingSeconds(extra.start));
         }
-        data_.longestSeries = std::max(data_.longestSeries, series.length);
-        for (const RecurringEvent::ExtraStart& extra : series.extraStarts) {
-            data_.longestSeries = std::max(data_.longestSeries, extra.length);
-        }
+        if (InBlocks(series)) data_.longestSeries = std::max(data_.longestSeries, series.Longest());
         for (icalproperty* exdate : Properties(event, ICAL_EXDATE_PROPERTY)) {
             const icaltimetype excluded = TimeOf(exdate, icalproperty_get_exdate(exdate));
             if (icaltime_is_null_time(excluded)) continue;
@@ -358,6 +342,25 @@ class EventCalendar::Reader {
     std::map<std::string, std::vector<std::size_t>> seriesByUid_;
 };
 
+const ExpandedBlock& EventCalendar::Data::Expanded(std::int64_t block) const {
+    if (const auto found = expanded.find(block); found != expanded.end()) return found->second;
+    if (expandedSpans > kMaxExpandedSpans) {
+        expanded.clear();
+        expandedSpans = 0;
+    }
+    ExpandedBlock& made = expanded[block];
+    std::vector<IndexedSpan> occurrences;
+    for (const RecurringEvent& event : series) {
+        if (!InBlocks(event)) continue;
+        occurrences.clear();
+        ExpandOccurrences(event, block * kBlockSeconds, (block + 1) * kBlockSeconds, occurrences);
+        auto& into = IsInstant(event.start) ? made.instants : made.readings;
+        into.insert(into.end(), occurrences.begin(), occurrences.end());
+    }
+    expandedSpans += made.instants.size() + made.readings.size();
+    return made;
+}
+
 EventCalendar EventCalendar::Read(std::string_view bytes, const std::string& sourceName) {
     const std::string_view text = WithoutByteOrderMark(bytes);
     if (const auto fault = NotACalendar(text)) {
@@ -403,22 +406,31 @@ void EventCalendar::AddTo(EventDays& days) const {
         PlaceInstants(s.start, s.end, summaries[s.summary], days);
     });
     const std::lock_guard<std::mutex> lock(data_->libicalUse);
+    const auto place = [&](const IndexedSpan& s, bool instant) {
+        if (instant && Overlaps(s, window->utcFrom, window->utcTo)) {
+            PlaceInstants(s.start, s.end, summaries[s.summary], days);
+        } else if (!instant && Overlaps(s, window->wallFrom, window->wallTo)) {
+            days.Place(s.start, s.end, s.allDay, summaries[s.summary]);
+        }
+    };
     const std::int64_t firstBlock =
         FloorDiv(std::min(window->utcFrom, window->wallFrom) - data_->longestSeries, kBlockSeconds);
     const std::int64_t lastBlock =
         FloorDiv(std::max(window->utcTo, window->wallTo) - 1, kBlockSeconds);
     for (std::int64_t block = firstBlock; block <= lastBlock; ++block) {
         const ExpandedBlock& expanded = data_->Expanded(block);
-        for (const IndexedSpan& s : expanded.instants) {
-            if (Overlaps(s, window->utcFrom, window->utcTo)) {
-                PlaceInstants(s.start, s.end, summaries[s.summary], days);
-            }
-        }
-        for (const IndexedSpan& s : expanded.readings) {
-            if (Overlaps(s, window->wallFrom, window->wallTo)) {
-                days.Place(s.start, s.end, s.allDay, summaries[s.summary]);
-            }
-        }
+        for (const IndexedSpan& s : expanded.instants) place(s, true);
+        for (const IndexedSpan& s : expanded.readings) place(s, false);
+    }
+    std::vector<IndexedSpan> occurrences;
+    for (const RecurringEvent& series : data_->series) {
+        if (InBlocks(series)) continue;
+        const bool instant = IsInstant(series.start);
+        const std::int64_t from = instant ? window->utcFrom : window->wallFrom;
+        const std::int64_t to = instant ? window->utcTo : window->wallTo;
+        occurrences.clear();
+        ExpandOccurrences(series, from - series.Longest(), to, occurrences);
+        for (const IndexedSpan& s : occurrences) place(s, instant);
     }
 }
 

@@ -62,6 +62,12 @@ bool Skipped(const RecurringEvent& event, std::int64_t reading) {
 
 }  // namespace
 
+std::int64_t RecurringEvent::Longest() const {
+    std::int64_t longest = length;
+    for (const ExtraStart& extra : extraStarts) longest = std::max(longest, extra.length);
+    return longest;
+}
+
 std::int64_t RecurringEvent::ReadingOf(const icaltimetype& time) const {
     if (AllDay()) return FloorDiv(ReadingSeconds(time), kSecondsPerDay) * kSecondsPerDay;
     return ReadingSeconds(ReadOnClockOf(time, start.zone));

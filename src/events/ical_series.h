@@ -40,6 +40,8 @@ struct RecurringEvent {
     std::vector<std::int64_t> skippedDays;
 
     bool AllDay() const { return start.is_date != 0; }
+    // The longest any occurrence lasts, RDATE periods included.
+    std::int64_t Longest() const;
     // `time` as a reading on the start's clock, the form skippedReadings
     // holds: a date for an all-day series.
     std::int64_t ReadingOf(const icaltimetype& time) const;

@@ -81,6 +81,12 @@ TEST(OccurrencesTest, EachSeriesShowsOnTheDaysItMeansInBerlin) {
          "20240618",
          {"20240610 2300 Night", "20240611 cont. Night", "20240612 all-day Trip",
           "20240613 all-day Trip", "20240615 1400 Moment", "20240616 2200 Late"}},
+        {"a yearly season of seven weeks",
+         Event("DTSTART;VALUE=DATE:20230715\nDTEND;VALUE=DATE:20230901\nRRULE:FREQ=YEARLY\n"
+               "SUMMARY:Summer break\n"),
+         "20240830",
+         "20240902",
+         {"20240830 all-day Summer break", "20240831 all-day Summer break"}},
         {"outside the years 1582 to 3000",
          Event("DTSTART;VALUE=DATE:15000101\nRRULE:FREQ=YEARLY\nSUMMARY:Too early\n") +
              Event("DTSTART;VALUE=DATE:20240101\nSUMMARY:New Year\n"),

@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "events/local_clock.h"
+
 namespace tessarine {
-
-namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
-}  // namespace
 
 bool ShownBefore(const DayEvent& a, const DayEvent& b) {
     if (a.ShowsTime() != b.ShowsTime()) return !a.ShowsTime();
@@ -38,9 +32,10 @@ const std::vector<DayEvent>& EventDays::On(DateSerial day) const {
 
 void EventDays::Place(WallSeconds wallStart, WallSeconds wallEnd, bool allDay,
                       const std::string& summary) {
-    const std::int64_t startDay = FloorDiv(wallStart, kSecondsPerDay) + kUnixEpochSerial;
-    const std::int64_t endDay =
-        wallEnd > wallStart ? FloorDiv(wallEnd - 1, kSecondsPerDay) + kUnixEpochSerial : startDay;
+    const std::int64_t startDay = FloorDivide(wallStart, kSecondsPerDay) + kUnixEpochSerial;
+    const std::int64_t endDay = wallEnd > wallStart
+                                    ? FloorDivide(wallEnd - 1, kSecondsPerDay) + kUnixEpochSerial
+                                    : startDay;
     const std::int64_t from = std::max(startDay, first_);
     const std::int64_t to = std::min(endDay, first_ + DayCount() - 1);
     if (from > to) return;

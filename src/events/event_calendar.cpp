@@ -64,10 +64,6 @@ struct ComponentDeleter {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
 // Line breaks and tabs in a summary would break a printed line apart.
 std::string OneLine(const char* text) {
     std::string line = text != nullptr ? text : "";
@@ -251,7 +247,7 @@ class EventCalendar::Reader {
             const icaltimetype excluded = TimeOf(exdate, icalproperty_get_exdate(exdate));
             if (icaltime_is_null_time(excluded)) continue;
             if (excluded.is_date && !series.AllDay()) {
-                series.skippedDays.push_back(FloorDiv(ReadingSeconds(excluded), kSecondsPerDay));
+                series.skippedDays.push_back(FloorDivide(ReadingSeconds(excluded), kSecondsPerDay));
             } else {
                 series.skippedReadings.push_back(series.ReadingOf(excluded));
             }
@@ -279,7 +275,7 @@ class EventCalendar::Reader {
             length = icaldurationtype_as_int(icalproperty_get_duration(duration));
         }
         if (start.is_date) {
-            const std::int64_t days = FloorDiv(length + kSecondsPerDay - 1, kSecondsPerDay);
+            const std::int64_t days = FloorDivide(length + kSecondsPerDay - 1, kSecondsPerDay);
             return std::max<std::int64_t>(days, 1) * kSecondsPerDay;
         }
         return std::max<std::int64_t>(length, 0);
@@ -413,10 +409,10 @@ void EventCalendar::AddTo(EventDays& days) const {
             days.Place(s.start, s.end, s.allDay, summaries[s.summary]);
         }
     };
-    const std::int64_t firstBlock =
-        FloorDiv(std::min(window->utcFrom, window->wallFrom) - data_->longestSeries, kBlockSeconds);
+    const std::int64_t firstBlock = FloorDivide(
+        std::min(window->utcFrom, window->wallFrom) - data_->longestSeries, kBlockSeconds);
     const std::int64_t lastBlock =
-        FloorDiv(std::max(window->utcTo, window->wallTo) - 1, kBlockSeconds);
+        FloorDivide(std::max(window->utcTo, window->wallTo) - 1, kBlockSeconds);
     for (std::int64_t block = firstBlock; block <= lastBlock; ++block) {
         const ExpandedBlock& expanded = data_->Expanded(block);
         for (const IndexedSpan& s : expanded.instants) place(s, true);

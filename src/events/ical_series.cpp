@@ -15,10 +15,6 @@ constexpr int kMaxStepsPerRule = 500000;
 // Readings on a zone's clock differ from instants by less than this.
 constexpr std::int64_t kClockMargin = 2 * kSecondsPerDay;
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
 struct IteratorDeleter {
     void operator()(icalrecur_iterator* iterator) const { icalrecur_iterator_free(iterator); }
 };
@@ -57,7 +53,7 @@ bool Skipped(const RecurringEvent& event, std::int64_t reading) {
                               reading) ||
            (!event.AllDay() &&
             std::binary_search(event.skippedDays.begin(), event.skippedDays.end(),
-                               FloorDiv(reading, kSecondsPerDay)));
+                               FloorDivide(reading, kSecondsPerDay)));
 }
 
 }  // namespace
@@ -69,7 +65,7 @@ std::int64_t RecurringEvent::Longest() const {
 }
 
 std::int64_t RecurringEvent::ReadingOf(const icaltimetype& time) const {
-    if (AllDay()) return FloorDiv(ReadingSeconds(time), kSecondsPerDay) * kSecondsPerDay;
+    if (AllDay()) return FloorDivide(ReadingSeconds(time), kSecondsPerDay) * kSecondsPerDay;
     return ReadingSeconds(ReadOnClockOf(time, start.zone));
 }
 

@@ -7,17 +7,13 @@ namespace tessarine {
 
 namespace {
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
 // Days from 1970-01-01, counting from 0000-03-01 so that the leap day ends
 // its year.
 std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
-    year += FloorDiv(month - 1, 12);
-    month = month - 1 - FloorDiv(month - 1, 12) * 12 + 1;
+    year += FloorDivide(month - 1, 12);
+    month = month - 1 - FloorDivide(month - 1, 12) * 12 + 1;
     if (month <= 2) year -= 1;
-    const std::int64_t era = FloorDiv(year, 400);
+    const std::int64_t era = FloorDivide(year, 400);
     const std::int64_t yearOfEra = year - era * 400;
     const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
@@ -32,10 +28,10 @@ std::int64_t CivilSeconds(int year, int month, int day, int hour, int minute, in
 }
 
 CivilTime CivilTimeOf(std::int64_t civilSeconds) {
-    const std::int64_t days = FloorDiv(civilSeconds, kSecondsPerDay);
+    const std::int64_t days = FloorDivide(civilSeconds, kSecondsPerDay);
     const std::int64_t secondOfDay = civilSeconds - days * kSecondsPerDay;
     const std::int64_t shifted = days + 719468;  // from 0000-03-01
-    const std::int64_t era = FloorDiv(shifted, 146097);
+    const std::int64_t era = FloorDivide(shifted, 146097);
     const std::int64_t dayOfEra = shifted - era * 146097;
     const std::int64_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;

@@ -9,6 +9,11 @@
 
 namespace tessarine {
 
+// a / b rounded down, as days and blocks of days before 1970 need.
+inline std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
 // Seconds since 1970-01-01 00:00 UTC.
 using UtcSeconds = std::int64_t;
 

@@ -49,7 +49,10 @@ struct EventCalendar::Data {
 
 namespace {
 
-constexpr std::int64_t kBlockSeconds = 28 * kSecondsPerDay;
+// Thirteen weeks, the most a page job of planners asks for: each series
+// costs libical as much to start as a dozen occurrences, so blocks are
+// long enough for few starts and short enough to expand soon.
+constexpr std::int64_t kBlockSeconds = 91 * kSecondsPerDay;
 constexpr std::size_t kMaxExpandedSpans = 1000000;
 // Series whose occurrences last longer are few (a holiday season each
 // year), and are expanded for each query so that the blocks need not look

@@ -234,6 +234,36 @@
         <source>it is neither a regular file, a FIFO nor a character device</source>
         <translation>es ist weder eine reguläre Datei noch ein FIFO noch ein zeichenorientiertes Gerät</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Dies ist keine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Dieses END schließt keinen offenen Abschnitt.</translation>
+    </message>
+    <message>
+        <source>This END does not match the last BEGIN.</source>
+        <translation>Dieses END passt nicht zum letzten BEGIN.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Dieser Abschnitt wird nie beendet: Die Datei ist vielleicht abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>Die Datei kann nicht als iCalendar gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -344,6 +374,11 @@
         <source>mmmm 1, yyyy</source>
         <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
         <translation>d. mmmm yyyy</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 weitere</translation>
     </message>
 </context>
 <context>

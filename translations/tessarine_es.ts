@@ -234,6 +234,36 @@
         <source>it is neither a regular file, a FIFO nor a character device</source>
         <translation>no es ni un archivo normal, ni un FIFO, ni un dispositivo de caracteres</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Este no es un archivo iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Este END no cierra ninguna sección abierta.</translation>
+    </message>
+    <message>
+        <source>This END does not match the last BEGIN.</source>
+        <translation>Este END no corresponde al último BEGIN.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Esta sección nunca termina: puede que el archivo esté cortado.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>El archivo no se puede leer como iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -344,6 +374,11 @@
         <source>mmmm 1, yyyy</source>
         <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
         <translation>d &apos;de&apos; mmmm &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 más</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,36 @@
         <source>it is neither a regular file, a FIFO nor a character device</source>
         <translation>ce n’est ni un fichier ordinaire, ni une FIFO, ni un périphérique en mode caractère</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Ce n’est pas un fichier iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Ce END ne ferme aucune section ouverte.</translation>
+    </message>
+    <message>
+        <source>This END does not match the last BEGIN.</source>
+        <translation>Ce END ne correspond pas au dernier BEGIN.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Cette section n’est jamais terminée&#xa0;: le fichier est peut-être tronqué.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>Le fichier ne peut pas être lu comme iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -344,6 +374,11 @@
         <source>mmmm 1, yyyy</source>
         <extracomment>The date pattern of planner titles for the first day of a month, where 1 is the day itself: mmmm month name, yyyy year; text in quotes is printed as it stands.</extracomment>
         <translation>&apos;1er&apos; mmmm yyyy</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 autres</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Pages printed without a calendar stay exactly what they were before
 // calendars could be printed: the standard-font PDF of every format, byte for
-// byte, against digests recorded from the program as it was.
+// byte, against digests recorded from the program as it was; and so are
+// pages with a calendar that has no events on their days.
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,12 @@ TEST(NoCalendarPagesTest, EveryFormatIsWhatItWasBeforeCalendars) {
             const auto found = recorded.find(Key(run));
             EXPECT_TRUE(found != recorded.end() && found->second == digest.str())
                 << Key(run) << " prints " << digest.str();
+            // A calendar with nothing on the printed days changes nothing.
+            PrintEnvironment quietCalendar;
+            quietCalendar.eventsOfDays = [](DateSerial first, DateSerial last) {
+                return EventDays(first, last);
+            };
+            EXPECT_EQ(PdfOf(run, quietCalendar), PdfOf(run, PrintEnvironment())) << Key(run);
         }
     }
     if (HasFailure()) {

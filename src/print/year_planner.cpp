@@ -17,6 +17,7 @@ constexpr int kRows = 14;
 // fit a 31-day month that begins on a Sunday.
 constexpr int kFirstDayColumn = 5;
 constexpr int kWeekendGray = 225;
+constexpr int kEventMarkGray = 80;
 
 // 0 Monday .. 6 Sunday.
 int WeekdayOfColumn(int column) {
@@ -43,6 +44,16 @@ struct PlannerGrid {
         } else {
             engine.DrawBox(kBoxPen, x1, y1, x2, y2);
         }
+    }
+
+    // A dark square low in the box, seen from across the room where the
+    // bold number is not.
+    void DrawEventMark(TPrintObject& engine, int column, int row) const {
+        const double side = columnWidth / 2.0;
+        const double x = X(column) + (columnWidth - side) / 2.0;
+        const double y = Y(row) + rowHeight - side - kTextInset * 2;
+        engine.DrawShadedBox(1, kEventMarkGray, Inches(x), Inches(y), Inches(x + side),
+                             Inches(y + side));
     }
 
     void WriteInBox(TPrintObject& engine, const std::string& text, int column, int row) const {
@@ -82,6 +93,7 @@ void DrawMonthRow(TPrintObject& engine, const PlannerGrid& grid, int year, int m
         grid.WriteInBox(engine, std::to_string(day), firstColumn + day - 1, row);
         if (marked) {
             engine.SetFont(kPrintFontName, 8, kFontPlain);
+            grid.DrawEventMark(engine, firstColumn + day - 1, row);
         }
     }
 }

@@ -25,10 +25,12 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out_dir"
-# The same pages on every machine: English names, Letter paper, fixed dates.
-export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# The same pages on every machine: English names, Letter paper, fixed dates,
+# event times read in UTC.
+export LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+sample_calendar=$root/docs/calendars/sample-week.ics
 
-# name format date
+# name format date [calendar]
 pictures=(
     "month-view 0 2025-03-05"
     "month-view-wide 1 2025-03-05"
@@ -37,11 +39,13 @@ pictures=(
     "two-day-planner 6 2025-03-05"
     "year-view 8 2025-03-05"
     "year-planner 10 2025-03-05"
+    "weekly-planner-events 4 2025-03-05 $sample_calendar"
 )
 status=0
 for picture in "${pictures[@]}"; do
-    read -r name format date <<<"$picture"
-    "$tool" --format "$format" --date "$date" --paper letter --output "$work/$name.pdf"
+    read -r name format date calendar <<<"$picture"
+    "$tool" --format "$format" --date "$date" --paper letter ${calendar:+--calendar "$calendar"} \
+        --output "$work/$name.pdf"
     pdftoppm -png -gray -r "$resolution" -singlefile "$work/$name.pdf" "$out_dir/$name"
     size=$(stat -c %s "$out_dir/$name.png")
     printf '%-24s %6d bytes\n' "$name.png" "$size"

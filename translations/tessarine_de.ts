@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CalendarFetch</name>
+    <message>
+        <source>the address sent something other than a calendar, such as a web page</source>
+        <translation>die Adresse hat etwas anderes als einen Kalender gesendet, etwa eine Webseite</translation>
+    </message>
+</context>
+<context>
     <name>DonationAnswers</name>
     <message>
         <source>Yes, take me to the donations page now!</source>
@@ -237,7 +244,6 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
@@ -259,6 +265,7 @@
     <message>
         <source>This component is never ended: the file may be cut short.</source>
         <translation>Dieser Abschnitt wird nie beendet: Die Datei ist vielleicht abgeschnitten.</translation>
+        <translation>Dieses END schließt keine geöffnete Komponente.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
@@ -378,54 +385,10 @@
     <message>
         <source>+%1 more</source>
         <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
-        <translation>+%1 weitere</translation>
     </message>
 </context>
 <context>
     <name>tessarine-pdf</name>
-    <message>
-        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
-  or:  tessarine-pdf --list-formats | --help | --version
-
-Writes calendar pages, one page per printed sheet, to FILE.pdf.
-
-  --format N|NAME      page format by number or by its name (see --list-formats);
-                       default 0
-  --pages 1..13        consecutive pages; default 1
-  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
-                       default today
-  --days doy|jdn|none  second number in Month View cells: day of year,
-                       chronological Julian Day Number or none; default doy
-  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
-  --output FILE.pdf    the PDF file to write, or - for standard output; an
-                       existing file is replaced only by a complete new one;
-                       a FIFO or device is written to, never replaced
-
-Exit status: 0 written, 1 the file could not be written, 2 bad arguments.
-</source>
-        <translation>Aufruf: tessarine-pdf [OPTION]... --output DATEI.pdf
-  oder: tessarine-pdf --list-formats | --help | --version
-
-Schreibt Kalenderseiten, eine Seite je gedrucktem Blatt, in DATEI.pdf.
-
-  --format N|NAME      Seitenformat nach Nummer oder Name (siehe --list-formats);
-                       Vorgabe 0
-  --pages 1..13        aufeinanderfolgende Seiten; Vorgabe 1
-  --date YYYY-MM-DD    das Datum, ab dem die Seiten beginnen, 1582-01-01 bis
-                       3000-12-31; Vorgabe heute
-  --days doy|jdn|none  zweite Zahl in den Zellen der Monatsansicht: Tag des
-                       Jahres, Chronologische Julianische Tageszahl oder keine;
-                       Vorgabe doy
-  --paper letter|a4    Blattgröße; Vorgabe die Papiergröße des Gebietsschemas
-  --output DATEI.pdf   die zu schreibende PDF-Datei, oder - für die
-                       Standardausgabe; eine vorhandene Datei wird nur durch
-                       eine vollständige neue ersetzt; in eine FIFO oder ein
-                       Gerät wird geschrieben, sie werden nie ersetzt
-
-Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben werden,
-2 ungültige Argumente.
-</translation>
-    </message>
     <message>
         <source>unknown format %1: the formats are 0 to 11 (see --list-formats)</source>
         <translation>unbekanntes Format %1: die Formate sind 0 bis 11 (siehe --list-formats)</translation>
@@ -485,6 +448,79 @@ Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben werden,
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>diese Seiten brauchen die Schriften des Systems, aber ihr Schreiber konnte nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
+  or:  tessarine-pdf --list-formats | --help | --version
+
+Writes calendar pages, one page per printed sheet, to FILE.pdf.
+
+  --format N|NAME      page format by number or by its name (see --list-formats);
+                       default 0
+  --pages 1..13        consecutive pages; default 1
+  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
+                       default today
+  --days doy|jdn|none  second number in Month View cells: day of year,
+                       chronological Julian Day Number or none; default doy
+  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
+  --output FILE.pdf    the PDF file to write, or - for standard output; an
+                       existing file is replaced only by a complete new one;
+                       a FIFO or device is written to, never replaced
+  --calendar FILE|ADDRESS
+                       an iCalendar file, or an https://, http:// or webcal://
+                       address (webcal:// is fetched as http://), whose events
+                       the pages list; may be given more than once. Fetched
+                       copies are kept in $XDG_CACHE_HOME/tessarine and used
+                       when the address cannot be reached
+
+Exit status: 0 written, 1 the file could not be written or a calendar could
+not be read, 2 bad arguments.
+</source>
+        <translation>Aufruf: tessarine-pdf [OPTION]... --output DATEI.pdf
+  oder: tessarine-pdf --list-formats | --help | --version
+
+Schreibt Kalenderseiten, eine Seite je gedrucktem Blatt, in DATEI.pdf.
+
+  --format N|NAME      Seitenformat nach Nummer oder Name (siehe --list-formats);
+                       Vorgabe 0
+  --pages 1..13        aufeinanderfolgende Seiten; Vorgabe 1
+  --date YYYY-MM-DD    das Datum, ab dem die Seiten beginnen, 1582-01-01 bis
+                       3000-12-31; Vorgabe heute
+  --days doy|jdn|none  zweite Zahl in den Zellen der Monatsansicht: Tag des
+                       Jahres, Chronologische Julianische Tageszahl oder keine;
+                       Vorgabe doy
+  --paper letter|a4    Blattgröße; Vorgabe die Papiergröße des Gebietsschemas
+  --output DATEI.pdf   die zu schreibende PDF-Datei, oder - für die
+                       Standardausgabe; eine vorhandene Datei wird nur durch
+                       eine vollständige neue ersetzt; in eine FIFO oder ein
+                       Gerät wird geschrieben, sie werden nie ersetzt
+  --calendar DATEI|ADRESSE
+                       eine iCalendar-Datei oder eine https://-, http://- oder
+                       webcal://-Adresse (webcal:// wird als http:// abgerufen),
+                       deren Termine die Seiten auflisten; mehrfach möglich.
+                       Abgerufene Kopien werden in $XDG_CACHE_HOME/tessarine
+                       aufbewahrt und verwendet, wenn die Adresse nicht
+                       erreichbar ist
+
+Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben oder ein
+Kalender nicht gelesen werden, 2 ungültige Argumente.
+</translation>
+    </message>
+    <message>
+        <source>the calendar file or address is empty</source>
+        <translation>die Kalenderdatei oder -adresse ist leer</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be read: %2</source>
+        <translation>Kalender %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2), and no copy of it was kept before</source>
+        <translation>Kalender %1 kann nicht abgerufen werden (%2), und es wurde zuvor keine Kopie davon aufbewahrt</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
+        <translation>Kalender %1 kann nicht abgerufen werden (%2); die zuvor aufbewahrte Kopie wird gedruckt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CalendarFetch</name>
+    <message>
+        <source>the address sent something other than a calendar, such as a web page</source>
+        <translation>la dirección envió algo que no es un calendario, como una página web</translation>
+    </message>
+</context>
+<context>
     <name>DonationAnswers</name>
     <message>
         <source>Yes, take me to the donations page now!</source>
@@ -237,7 +244,6 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
@@ -259,6 +265,7 @@
     <message>
         <source>This component is never ended: the file may be cut short.</source>
         <translation>Esta sección nunca termina: puede que el archivo esté cortado.</translation>
+        <translation>Esto no es un archivo iCalendar.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
@@ -378,55 +385,10 @@
     <message>
         <source>+%1 more</source>
         <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
-        <translation>+%1 más</translation>
     </message>
 </context>
 <context>
     <name>tessarine-pdf</name>
-    <message>
-        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
-  or:  tessarine-pdf --list-formats | --help | --version
-
-Writes calendar pages, one page per printed sheet, to FILE.pdf.
-
-  --format N|NAME      page format by number or by its name (see --list-formats);
-                       default 0
-  --pages 1..13        consecutive pages; default 1
-  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
-                       default today
-  --days doy|jdn|none  second number in Month View cells: day of year,
-                       chronological Julian Day Number or none; default doy
-  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
-  --output FILE.pdf    the PDF file to write, or - for standard output; an
-                       existing file is replaced only by a complete new one;
-                       a FIFO or device is written to, never replaced
-
-Exit status: 0 written, 1 the file could not be written, 2 bad arguments.
-</source>
-        <translation>Uso: tessarine-pdf [OPCIÓN]... --output ARCHIVO.pdf
-  o:   tessarine-pdf --list-formats | --help | --version
-
-Escribe páginas de calendario, una página por hoja impresa, en ARCHIVO.pdf.
-
-  --format N|NOMBRE    formato de página por número o por nombre (véase
-                       --list-formats); por defecto 0
-  --pages 1..13        páginas consecutivas; por defecto 1
-  --date YYYY-MM-DD    la fecha desde la que empiezan las páginas, de 1582-01-01
-                       a 3000-12-31; por defecto hoy
-  --days doy|jdn|none  segundo número en las celdas de la vista mensual: día
-                       del año, número de día juliano cronológico o ninguno;
-                       por defecto doy
-  --paper letter|a4    tamaño de la hoja; por defecto el tamaño de papel de la
-                       configuración regional del sistema
-  --output ARCHIVO.pdf el archivo PDF que escribir, o - para la salida
-                       estándar; un archivo existente solo se sustituye por
-                       uno nuevo completo; en una FIFO o un dispositivo se
-                       escribe, nunca se sustituyen
-
-Estado de salida: 0 escrito, 1 no se pudo escribir el archivo, 2 argumentos
-incorrectos.
-</translation>
-    </message>
     <message>
         <source>unknown format %1: the formats are 0 to 11 (see --list-formats)</source>
         <translation>formato desconocido %1: los formatos van del 0 al 11 (véase --list-formats)</translation>
@@ -486,6 +448,80 @@ incorrectos.
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>estas páginas necesitan las fuentes del sistema, pero no se pudo iniciar su escritor (%1)</translation>
+    </message>
+    <message>
+        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
+  or:  tessarine-pdf --list-formats | --help | --version
+
+Writes calendar pages, one page per printed sheet, to FILE.pdf.
+
+  --format N|NAME      page format by number or by its name (see --list-formats);
+                       default 0
+  --pages 1..13        consecutive pages; default 1
+  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
+                       default today
+  --days doy|jdn|none  second number in Month View cells: day of year,
+                       chronological Julian Day Number or none; default doy
+  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
+  --output FILE.pdf    the PDF file to write, or - for standard output; an
+                       existing file is replaced only by a complete new one;
+                       a FIFO or device is written to, never replaced
+  --calendar FILE|ADDRESS
+                       an iCalendar file, or an https://, http:// or webcal://
+                       address (webcal:// is fetched as http://), whose events
+                       the pages list; may be given more than once. Fetched
+                       copies are kept in $XDG_CACHE_HOME/tessarine and used
+                       when the address cannot be reached
+
+Exit status: 0 written, 1 the file could not be written or a calendar could
+not be read, 2 bad arguments.
+</source>
+        <translation>Uso: tessarine-pdf [OPCIÓN]... --output ARCHIVO.pdf
+  o:   tessarine-pdf --list-formats | --help | --version
+
+Escribe páginas de calendario, una página por hoja impresa, en ARCHIVO.pdf.
+
+  --format N|NOMBRE    formato de página por número o por nombre (véase
+                       --list-formats); por defecto 0
+  --pages 1..13        páginas consecutivas; por defecto 1
+  --date YYYY-MM-DD    la fecha desde la que empiezan las páginas, de 1582-01-01
+                       a 3000-12-31; por defecto hoy
+  --days doy|jdn|none  segundo número en las celdas de la vista mensual: día
+                       del año, número de día juliano cronológico o ninguno;
+                       por defecto doy
+  --paper letter|a4    tamaño de la hoja; por defecto el tamaño de papel de la
+                       configuración regional del sistema
+  --output ARCHIVO.pdf el archivo PDF que escribir, o - para la salida
+                       estándar; un archivo existente solo se sustituye por
+                       uno nuevo completo; en una FIFO o un dispositivo se
+                       escribe, nunca se sustituyen
+  --calendar ARCHIVO|DIRECCIÓN
+                       un archivo iCalendar, o una dirección https://, http://
+                       o webcal:// (webcal:// se obtiene como http://), cuyos
+                       eventos listan las páginas; puede darse varias veces.
+                       Las copias obtenidas se guardan en
+                       $XDG_CACHE_HOME/tessarine y se usan cuando no se llega
+                       a la dirección
+
+Estado de salida: 0 escrito, 1 no se pudo escribir el archivo o leer un
+calendario, 2 argumentos incorrectos.
+</translation>
+    </message>
+    <message>
+        <source>the calendar file or address is empty</source>
+        <translation>el archivo o la dirección del calendario está vacío</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be read: %2</source>
+        <translation>no se puede leer el calendario %1: %2</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2), and no copy of it was kept before</source>
+        <translation>no se puede obtener el calendario %1 (%2) y no se guardó antes ninguna copia</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
+        <translation>no se puede obtener el calendario %1 (%2); se imprime la copia guardada antes</translation>
     </message>
 </context>
 <context>

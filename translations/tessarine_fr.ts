@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CalendarFetch</name>
+    <message>
+        <source>the address sent something other than a calendar, such as a web page</source>
+        <translation>l’adresse a envoyé autre chose qu’un calendrier, par exemple une page web</translation>
+    </message>
+</context>
+<context>
     <name>DonationAnswers</name>
     <message>
         <source>Yes, take me to the donations page now!</source>
@@ -259,6 +266,7 @@
     <message>
         <source>This component is never ended: the file may be cut short.</source>
         <translation>Cette section n’est jamais terminée&#xa0;: le fichier est peut-être tronqué.</translation>
+        <translation>Ce END ne ferme aucun composant ouvert.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
@@ -378,55 +386,10 @@
     <message>
         <source>+%1 more</source>
         <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
-        <translation>+%1 autres</translation>
     </message>
 </context>
 <context>
     <name>tessarine-pdf</name>
-    <message>
-        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
-  or:  tessarine-pdf --list-formats | --help | --version
-
-Writes calendar pages, one page per printed sheet, to FILE.pdf.
-
-  --format N|NAME      page format by number or by its name (see --list-formats);
-                       default 0
-  --pages 1..13        consecutive pages; default 1
-  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
-                       default today
-  --days doy|jdn|none  second number in Month View cells: day of year,
-                       chronological Julian Day Number or none; default doy
-  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
-  --output FILE.pdf    the PDF file to write, or - for standard output; an
-                       existing file is replaced only by a complete new one;
-                       a FIFO or device is written to, never replaced
-
-Exit status: 0 written, 1 the file could not be written, 2 bad arguments.
-</source>
-        <translation>Usage&#xa0;: tessarine-pdf [OPTION]... --output FICHIER.pdf
-  ou&#xa0;:  tessarine-pdf --list-formats | --help | --version
-
-Écrit des pages de calendrier, une page par feuille imprimée, dans FICHIER.pdf.
-
-  --format N|NOM       format de page par numéro ou par nom (voir --list-formats)&#xa0;;
-                       0 par défaut
-  --pages 1..13        pages consécutives&#xa0;; 1 par défaut
-  --date YYYY-MM-DD    la date de départ des pages, de 1582-01-01 à 3000-12-31&#xa0;;
-                       aujourd’hui par défaut
-  --days doy|jdn|none  second nombre dans les cases de la vue mensuelle&#xa0;: jour
-                       de l’année, jour julien chronologique ou rien&#xa0;; doy par
-                       défaut
-  --paper letter|a4    taille de la feuille&#xa0;; par défaut celle de la langue du
-                       système
-  --output FICHIER.pdf le fichier PDF à écrire, ou - pour la sortie standard&#xa0;;
-                       un fichier existant n’est remplacé que par un nouveau
-                       fichier complet&#xa0;; une FIFO ou un périphérique reçoit
-                       l’écriture, sans jamais être remplacé
-
-Code de retour&#xa0;: 0 écrit, 1 le fichier n’a pas pu être écrit, 2 arguments
-incorrects.
-</translation>
-    </message>
     <message>
         <source>unknown format %1: the formats are 0 to 11 (see --list-formats)</source>
         <translation>format inconnu %1&#xa0;: les formats vont de 0 à 11 (voir --list-formats)</translation>
@@ -486,6 +449,80 @@ incorrects.
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>ces pages ont besoin des polices du système, mais leur programme d&apos;écriture n&apos;a pas pu être lancé (%1)</translation>
+    </message>
+    <message>
+        <source>Usage: tessarine-pdf [OPTION]... --output FILE.pdf
+  or:  tessarine-pdf --list-formats | --help | --version
+
+Writes calendar pages, one page per printed sheet, to FILE.pdf.
+
+  --format N|NAME      page format by number or by its name (see --list-formats);
+                       default 0
+  --pages 1..13        consecutive pages; default 1
+  --date YYYY-MM-DD    the date the pages start from, 1582-01-01 to 3000-12-31;
+                       default today
+  --days doy|jdn|none  second number in Month View cells: day of year,
+                       chronological Julian Day Number or none; default doy
+  --paper letter|a4    sheet size; default the paper size of the system&apos;s locale
+  --output FILE.pdf    the PDF file to write, or - for standard output; an
+                       existing file is replaced only by a complete new one;
+                       a FIFO or device is written to, never replaced
+  --calendar FILE|ADDRESS
+                       an iCalendar file, or an https://, http:// or webcal://
+                       address (webcal:// is fetched as http://), whose events
+                       the pages list; may be given more than once. Fetched
+                       copies are kept in $XDG_CACHE_HOME/tessarine and used
+                       when the address cannot be reached
+
+Exit status: 0 written, 1 the file could not be written or a calendar could
+not be read, 2 bad arguments.
+</source>
+        <translation>Usage : tessarine-pdf [OPTION]... --output FICHIER.pdf
+  ou :  tessarine-pdf --list-formats | --help | --version
+
+Écrit des pages de calendrier, une page par feuille imprimée, dans FICHIER.pdf.
+
+  --format N|NOM       format de page par numéro ou par nom (voir --list-formats) ;
+                       0 par défaut
+  --pages 1..13        pages consécutives ; 1 par défaut
+  --date YYYY-MM-DD    la date de départ des pages, de 1582-01-01 à 3000-12-31 ;
+                       aujourd’hui par défaut
+  --days doy|jdn|none  second nombre dans les cases de la vue mensuelle : jour
+                       de l’année, jour julien chronologique ou rien ; doy par
+                       défaut
+  --paper letter|a4    taille de la feuille ; par défaut celle de la langue du
+                       système
+  --output FICHIER.pdf le fichier PDF à écrire, ou - pour la sortie standard ;
+                       un fichier existant n’est remplacé que par un nouveau
+                       fichier complet ; une FIFO ou un périphérique reçoit
+                       l’écriture, sans jamais être remplacé
+  --calendar FICHIER|ADRESSE
+                       un fichier iCalendar, ou une adresse https://, http://
+                       ou webcal:// (webcal:// est récupéré en http://), dont
+                       les pages listent les événements ; peut être donné
+                       plusieurs fois. Les copies récupérées sont conservées
+                       dans $XDG_CACHE_HOME/tessarine et servent quand
+                       l’adresse est injoignable
+
+Code de retour : 0 écrit, 1 le fichier n’a pas pu être écrit ou un calendrier
+n’a pas pu être lu, 2 arguments incorrects.
+</translation>
+    </message>
+    <message>
+        <source>the calendar file or address is empty</source>
+        <translation>le fichier ou l’adresse du calendrier est vide</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be read: %2</source>
+        <translation>le calendrier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2), and no copy of it was kept before</source>
+        <translation>le calendrier %1 ne peut pas être récupéré (%2), et aucune copie n’en a été conservée</translation>
+    </message>
+    <message>
+        <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
+        <translation>le calendrier %1 ne peut pas être récupéré (%2) ; impression de la copie conservée</translation>
     </message>
 </context>
 <context>

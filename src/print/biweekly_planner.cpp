@@ -1,6 +1,7 @@
 #include "print/biweekly_planner.h"
 
 #include "print/day_caption.h"
+#include "print/day_event_lines.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -14,12 +15,15 @@ void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& envi
         const auto [CW, RH] =
             DrawPlannerHeading(engine, frame, environment, 8, S + 1, S + 14,
                                TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner"));
+        const EventDays events = PageEvents(environment, S + 1, S + 14);
         for (int i = 0; i <= 1; ++i) {
             for (int j = 1; j <= 7; ++j) {
                 const double left = L + i * CW;
                 const double top = T + j * RH;
                 DrawPlannerBox(engine, left, top, left + CW, top + RH,
                                DayCaption(S + 7 * i + j, names, environment.translate));
+                WritePlannerBoxEvents(engine, environment, events.On(S + 7 * i + j), left, top,
+                                      left + CW, top + RH);
             }
         }
     });

@@ -6,49 +6,52 @@ namespace tessarine {
 
 namespace {
 
-constexpr const char* kEllipsis = "\xE2\x80\xA6";  // U+2026
+constexpr const char* kEllipsis = "\xE2\x80\xA6";
 
-bool StartsCodePoint(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-std::string WithoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
-// The text, or its longest start that fits with "…" after it (cut between
-// characters only); empty when not even "…" fits.
-std::string Fitted(const std::string& line, double boxWidth, const DayBoxText& text) {
-    if (text.width(line) <= boxWidth) return line;
-    std::vector<std::size_t> cuts;  // prefix lengths that end a character
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (StartsCodePoint(line[i])) cuts.push_back(i);
+// The longest start of `text`, cut between characters, that fits with the
+// ellipsis after it; trailing blanks go, so the ellipsis follows a word.
+std::string CutToWidth(const std::string& text, double width, const TextWidthMeasure& measure) {
+    if (measure(text) <= width) {
+        return text;
     }
-    const auto shortened = [&](std::size_t cut) {
-        return WithoutTrailingBlanks(line.substr(0, cuts[cut])) + kEllipsis;
-    };
-    if (text.width(shortened(0)) > boxWidth) return {};
-    // Widths grow with the prefix, so the longest one that fits is found by
-    // halving.
-    std::size_t fits = 0;
-    std::size_t tooWide = cuts.size();
-    while (tooWide - fits > 1) {
-        const std::size_t middle = fits + (tooWide - fits) / 2;
-        if (text.width(shortened(middle)) <= boxWidth) {
-            fits = middle;
-        } else {
-            tooWide = middle;
+    std::vector<std::size_t> cuts;  // byte offsets of character starts
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsContinuationByte(text[i])) {
+            cuts.push_back(i);
         }
     }
-    return shortened(fits);
+    // Widths grow with the length, so the longest fitting start is found by
+    // halving; only a few measurements per line.
+    std::size_t fits = 0;
+    std::size_t low = 1;
+    std::size_t high = cuts.size() - 1;
+    while (low <= high) {
+        const std::size_t middle = (low + high) / 2;
+        if (measure(text.substr(0, cuts[middle]) + kEllipsis) <= width) {
+            fits = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    std::string start = fits == 0 ? std::string() : text.substr(0, cuts[fits]);
+    while (!start.empty() && start.back() == ' ') {
+        start.pop_back();
+    }
+    return start + kEllipsis;
 }
 
-std::string EventLine(const DayEvent& event, const DayBoxText& text) {
-    if (!event.ShowsTime()) return event.summary;
-    const std::string time = text.formatTime ? text.formatTime(event.hour, event.minute)
-                                             : TwentyFourHourTime(event.hour, event.minute);
-    return time + " " + event.summary;
+std::string EventLine(const DayEvent& event, const EventTimeFormatter& formatTime) {
+    if (!event.ShowsTime()) {
+        return event.summary;
+    }
+    const std::string time = formatTime ? formatTime(event.hour, event.minute)
+                                        : TwentyFourHourTime(event.hour, event.minute);
+    return event.summary.empty() ? time : time + " " + event.summary;
 }
 
 }  // namespace
@@ -59,22 +62,25 @@ std::string TwentyFourHourTime(int hour, int minute) {
     return text;
 }
 
-std::vector<std::string> DayBoxLines(const std::vector<DayEvent>& events, double boxWidth,
-                                     int lineCount, const DayBoxText& text) {
+std::vector<std::string> DayBoxLines(const std::vector<DayEvent>& events, const DayBox& box,
+                                     const TextWidthMeasure& measure,
+                                     const EventTimeFormatter& formatTime,
+                                     const TextTranslator& translate) {
     std::vector<std::string> lines;
-    if (lineCount <= 0 || events.empty()) return lines;
-    const std::size_t available = static_cast<std::size_t>(lineCount);
-    const std::size_t shown = events.size() <= available ? events.size() : available - 1;
+    if (box.lineCount <= 0 || events.empty()) {
+        return lines;
+    }
+    const std::size_t room = static_cast<std::size_t>(box.lineCount);
+    const std::size_t shown = events.size() <= room ? events.size() : room - 1;
     for (std::size_t i = 0; i < shown; ++i) {
-        lines.push_back(Fitted(EventLine(events[i], text), boxWidth, text));
+        lines.push_back(CutToWidth(EventLine(events[i], formatTime), box.width, measure));
     }
     if (shown < events.size()) {
         const std::string more =
-            //: The last line of a day box whose events do not all fit: %1 counts those left out.
-            FillPlaceholders(Translate(text.translate, "PrintedPage",
+            FillPlaceholders(Translate(translate, "PrintedPage",
                                        TESSARINE_TRANSLATE_NOOP("PrintedPage", "+%1 more")),
                              {std::to_string(events.size() - shown)});
-        lines.push_back(Fitted(more, boxWidth, text));
+        lines.push_back(CutToWidth(more, box.width, measure));
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "print/day_event_lines.h"
 #include "print/page_frame.h"
 #include "print/page_texts.h"
 
@@ -25,6 +26,7 @@ void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environmen
         const DateSerial first = EncodeDateSerial(month.year, month.month, 1);
         const int offset = WeekdaySundayFirst(first) - 1;
         const int last = MonthLength(month.year, month.month) + offset - 1;
+        const EventDays events = PageEvents(environment, first, first + (last - offset));
 
         // The printed week always starts on Sunday.
         for (int i = 0; i <= 6; ++i) {
@@ -47,6 +49,16 @@ void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environmen
                 engine.SetFont(kPrintFontName, 14, kFontPlain);
                 engine.WriteText(std::to_string(n - offset + 1), Inches(left + kTextInset),
                                  Inches(top + kTextInset));
+                const std::vector<DayEvent>& dayEvents = events.On(first + (n - offset));
+                if (!dayEvents.empty()) {
+                    // Between the day's number and the label under it.
+                    const double numberHeight = engine.LineHeight();
+                    engine.SetFont(kPrintFontName, 10, kFontPlain);
+                    const double labelHeight = environment.ShowNone ? 0.0 : engine.LineHeight();
+                    WriteEventLines(engine, environment, dayEvents,
+                                    {left, top + kTextInset + numberHeight, left + P,
+                                     top + Q - kTextInset - labelHeight, 8});
+                }
                 engine.SetFont(kPrintFontName, 10, kFontPlain);
                 if (environment.ShowNone) {
                     continue;

@@ -1,5 +1,6 @@
 #include "print/planner_page.h"
 
+#include "print/day_event_lines.h"
 #include "print/page_texts.h"
 
 namespace tessarine {
@@ -49,6 +50,19 @@ void DrawPlannerBox(TPrintObject& engine, double left, double top, double right,
     engine.DrawBox(kBoxPen, Inches(left), Inches(top), Inches(right), Inches(bottom));
     engine.SetFont(kPrintFontName, 14, kFontPlain);
     engine.WriteText(text, Inches(left + kTextInset), Inches(top + kTextInset));
+}
+
+void WritePlannerBoxEvents(TPrintObject& engine, const PrintEnvironment& environment,
+                           const std::vector<DayEvent>& events, double left, double top,
+                           double right, double bottom) {
+    if (events.empty()) {
+        return;
+    }
+    engine.SetFont(kPrintFontName, 14, kFontPlain);
+    const double captionHeight = engine.LineHeight();
+    // Body type, a size below the caption's so the day still leads the box.
+    WriteEventLines(engine, environment, events,
+                    {left, top + kTextInset + captionHeight, right, bottom - kTextInset, 10});
 }
 
 }  // namespace tessarine

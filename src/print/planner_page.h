@@ -5,6 +5,7 @@
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
 #include "calendar/text_catalog.h"
+#include "events/day_event.h"
 #include "print/page_frame.h"
 #include "print/print_object.h"
 
@@ -36,5 +37,11 @@ PlannerGrid DrawPlannerHeading(TPrintObject& engine, const PageFrame& frame,
 // Inches from the sheet's top-left corner.
 void DrawPlannerBox(TPrintObject& engine, double left, double top, double right, double bottom,
                     const std::string& text);
+
+// The day's events, one line each, under the caption of a box that
+// DrawPlannerBox drew with the same edges.
+void WritePlannerBoxEvents(TPrintObject& engine, const PrintEnvironment& environment,
+                           const std::vector<DayEvent>& events, double left, double top,
+                           double right, double bottom);
 
 }  // namespace tessarine

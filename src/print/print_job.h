@@ -8,6 +8,8 @@
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
 #include "calendar/text_catalog.h"
+#include "events/day_event.h"
+#include "print/day_box_lines.h"
 #include "print/print_device.h"
 
 namespace tessarine {
@@ -67,6 +69,11 @@ struct PrintEnvironment {
     bool ShowNone = false;
     LocaleNames localeNames;
     TextTranslator translate;  // the texts on paper; empty: English
+    // The user's calendars: the events of every day from first to last.
+    // Empty when no calendar is printed; the pages are then exactly those
+    // without calendars.
+    std::function<EventDays(DateSerial first, DateSerial last)> eventsOfDays = nullptr;
+    EventTimeFormatter formatTime = nullptr;  // empty: 24-hour
 };
 
 void AlignToMonthStart(PrintJobState& job);

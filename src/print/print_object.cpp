@@ -333,6 +333,10 @@ void TPrintObject::NewPage() {
     device_.NewPage();
 }
 
+DeviceSize TPrintObject::TextExtent(const std::string& text) const {
+    return device_.TextExtent(text);
+}
+
 float TPrintObject::LineHeight() const {
     const std::uint16_t pixels = Low16(TextMetrics.height + TextMetrics.externalLeading);
     return PixelsOver(pixels, PixelsPerInchY);

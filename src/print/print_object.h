@@ -90,6 +90,8 @@ class TPrintObject {
     void NewPage();
 
     float LineHeight() const;
+    // Device pixels, in the current font.
+    DeviceSize TextExtent(const std::string& text) const;
     std::int32_t InchesToPixelsX(float inches) const;
     std::int32_t InchesToPixelsY(float inches) const;
     float PixelsToInchesX(std::int32_t pixels) const;

@@ -1,6 +1,7 @@
 #include "print/two_day_planner.h"
 
 #include "print/day_caption.h"
+#include "print/day_event_lines.h"
 #include "print/planner_page.h"
 
 namespace tessarine {
@@ -14,11 +15,14 @@ void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const auto [CW, RH] =
             DrawPlannerHeading(engine, frame, environment, 9, S, S + 1,
                                TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner"));
+        const EventDays events = PageEvents(environment, S, S + 1);
         // From under the heading band to the bottom of the content area.
         for (int i = 0; i <= 1; ++i) {
             const double left = L + i * CW;
             DrawPlannerBox(engine, left, T + RH, left + CW, T + RH + 8.0 * RH,
                            DayCaption(S + i, names, environment.translate));
+            WritePlannerBoxEvents(engine, environment, events.On(S + i), left, T + RH, left + CW,
+                                  T + RH + 8.0 * RH);
         }
     });
 }

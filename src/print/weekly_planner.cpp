@@ -1,6 +1,7 @@
 #include "print/weekly_planner.h"
 
 #include "print/day_caption.h"
+#include "print/day_event_lines.h"
 #include "print/page_texts.h"
 #include "print/planner_page.h"
 
@@ -15,6 +16,7 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const auto [CW, RH] =
             DrawPlannerHeading(engine, frame, environment, 9, S + 1, S + 7,
                                TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner"));
+        const EventDays events = PageEvents(environment, S + 1, S + 7);
         // Each box is two rows tall; the right column's last box is for notes.
         for (int i = 0; i <= 1; ++i) {
             for (int k = 1; k <= 4; ++k) {
@@ -26,6 +28,10 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
                     engine, left, top, left + CW, top + 2.0 * RH,
                     notes ? PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Notes"))
                           : DayCaption(S + 4 * i + k, names, environment.translate));
+                if (!notes) {
+                    WritePlannerBoxEvents(engine, environment, events.On(S + 4 * i + k), left, top,
+                                          left + CW, top + 2.0 * RH);
+                }
             }
         }
     });

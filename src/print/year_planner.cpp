@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "print/day_event_lines.h"
 #include "print/page_frame.h"
 #include "print/page_texts.h"
 
@@ -16,6 +17,7 @@ constexpr int kRows = 14;
 // fit a 31-day month that begins on a Sunday.
 constexpr int kFirstDayColumn = 5;
 constexpr int kWeekendGray = 225;
+constexpr int kEventMarkGray = 80;
 
 // 0 Monday .. 6 Sunday.
 int WeekdayOfColumn(int column) {
@@ -44,6 +46,16 @@ struct PlannerGrid {
         }
     }
 
+    // A dark square low in the box, seen from across the room where the
+    // bold number is not.
+    void DrawEventMark(TPrintObject& engine, int column, int row) const {
+        const double side = columnWidth / 2.0;
+        const double x = X(column) + (columnWidth - side) / 2.0;
+        const double y = Y(row) + rowHeight - side - kTextInset * 2;
+        engine.DrawShadedBox(1, kEventMarkGray, Inches(x), Inches(y), Inches(x + side),
+                             Inches(y + side));
+    }
+
     void WriteInBox(TPrintObject& engine, const std::string& text, int column, int row) const {
         engine.WriteText(text, Inches(X(column) + kTextInset), Inches(Y(row) + kTextInset));
     }
@@ -60,7 +72,7 @@ void DrawWeekdayRow(TPrintObject& engine, const PlannerGrid& grid,
 
 // Every box of the row is drawn, whether or not a day falls in it.
 void DrawMonthRow(TPrintObject& engine, const PlannerGrid& grid, int year, int month,
-                  const std::string& name) {
+                  const std::string& name, const EventDays& events) {
     const int row = month + 1;
     engine.SetFont(kPrintFontName, 10, kFontPlain);
     grid.WriteInBox(engine, name, 0, row);
@@ -73,7 +85,16 @@ void DrawMonthRow(TPrintObject& engine, const PlannerGrid& grid, int year, int m
     const int firstColumn = WeekdayMondayFirst(first) - 1 + kFirstDayColumn;
     engine.SetFont(kPrintFontName, 8, kFontPlain);
     for (int day = 1; day <= MonthLength(year, month); ++day) {
+        // A day with events stands out in bold.
+        const bool marked = !events.On(first + (day - 1)).empty();
+        if (marked) {
+            engine.SetFont(kPrintFontName, 8, kFontBold);
+        }
         grid.WriteInBox(engine, std::to_string(day), firstColumn + day - 1, row);
+        if (marked) {
+            engine.SetFont(kPrintFontName, 8, kFontPlain);
+            grid.DrawEventMark(engine, firstColumn + day - 1, row);
+        }
     }
 }
 
@@ -98,9 +119,12 @@ void PrintYearPlanner(const PrintJobState& job, const PrintEnvironment& environm
             engine, grid,
             WeekdayInitials(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "M T W T F S S")));
         const int year = YearOfDate(S);
+        const EventDays events =
+            PageEvents(environment, EncodeDateSerial(static_cast<std::uint16_t>(year), 1, 1),
+                       EncodeDateSerial(static_cast<std::uint16_t>(year), 12, 31));
         for (int month = 1; month <= 12; ++month) {
             DrawMonthRow(engine, grid, year, month,
-                         names.longMonthNames[static_cast<std::size_t>(month - 1)]);
+                         names.longMonthNames[static_cast<std::size_t>(month - 1)], events);
         }
     });
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "print/day_event_lines.h"
 #include "print/page_frame.h"
 #include "print/page_texts.h"
 
@@ -24,7 +25,8 @@ struct MonthBlock {
 };
 
 void DrawMonth(TPrintObject& engine, const MonthBlock& block,
-               const std::array<std::string, 7>& weekdayLetters, int year, int month) {
+               const std::array<std::string, 7>& weekdayLetters, int year, int month,
+               const EventDays& events) {
     engine.SetFont(kPrintFontName, 9, kFontPlain);
     for (int k = 1; k <= 7; ++k) {
         engine.WriteText(weekdayLetters[static_cast<std::size_t>(k - 1)], block.X(k), block.Y(1));
@@ -37,7 +39,15 @@ void DrawMonth(TPrintObject& engine, const MonthBlock& block,
     const int length = MonthLength(year, month);
     for (int day = 1; day <= length; ++day) {
         const int p = mondayOffset + day;
+        // A day with events stands out in bold.
+        const bool marked = !events.On(first + (day - 1)).empty();
+        if (marked) {
+            engine.SetFont(kPrintFontName, 9, kFontBold);
+        }
         engine.WriteText(std::to_string(day), block.X(p % 7 + 1), block.Y(p / 7 + 2));
+        if (marked) {
+            engine.SetFont(kPrintFontName, 9, kFontPlain);
+        }
     }
 }
 
@@ -60,6 +70,9 @@ void PrintYearView(const PrintJobState& job, const PrintEnvironment& environment
         const std::array<std::string, 7> weekdayLetters =
             WeekdayInitials(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "S M T W T F S"));
         const int year = YearOfDate(S);
+        const EventDays events =
+            PageEvents(environment, EncodeDateSerial(static_cast<std::uint16_t>(year), 1, 1),
+                       EncodeDateSerial(static_cast<std::uint16_t>(year), 12, 31));
         // Column by column, so January, April, July, October, February, ...
         for (int i = 0; i <= 2; ++i) {
             for (int j = 1; j <= 4; ++j) {
@@ -70,7 +83,7 @@ void PrintYearView(const PrintJobState& job, const PrintEnvironment& environment
                 engine.WriteTextBottomCentred(
                     names.longMonthNames[static_cast<std::size_t>(month - 1)],
                     Inches(block.left + kTextInset + 0.5 * CW), Inches(block.top + 0.12));
-                DrawMonth(engine, block, weekdayLetters, year, month);
+                DrawMonth(engine, block, weekdayLetters, year, month, events);
             }
         }
     });

@@ -1,6 +1,3 @@
-// A day's events written into a box: one line each, cut with "…" where too
-// wide, and "+N more" on the last line when they do not all fit.
-
 #include "print/day_box_lines.h"
 
 #include <gtest/gtest.h>
@@ -11,74 +8,104 @@
 namespace tessarine {
 namespace {
 
-// One unit per character, so that widths can be counted by eye.
+// One unit per character, so a box's width is the characters it holds.
 double Characters(const std::string& text) {
     double count = 0;
-    for (const char byte : text) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
     return count;
 }
 
-DayEvent Timed(int hour, int minute, const std::string& summary) {
-    return {summary, false, false, static_cast<std::uint8_t>(hour),
-            static_cast<std::uint8_t>(minute)};
-}
-DayEvent AllDay(const std::string& summary) {
-    return {summary, true};
-}
-DayEvent Continued(const std::string& summary) {
-    return {summary, false, true, 22, 0};
+DayEvent At(int hour, int minute, std::string summary) {
+    DayEvent event;
+    event.summary = std::move(summary);
+    event.hour = static_cast<std::uint8_t>(hour);
+    event.minute = static_cast<std::uint8_t>(minute);
+    return event;
 }
 
-TEST(DayBoxLinesTest, EachEventGetsALineThatFitsTheBox) {
+DayEvent AllDay(std::string summary) {
+    DayEvent event;
+    event.summary = std::move(summary);
+    event.allDay = true;
+    return event;
+}
+
+DayEvent Continued(std::string summary) {
+    DayEvent event = At(22, 0, std::move(summary));
+    event.continued = true;
+    return event;
+}
+
+std::string TwelveHour(int hour, int minute) {
+    return std::to_string((hour + 11) % 12 + 1) + ":" + (minute < 10 ? "0" : "") +
+           std::to_string(minute) + (hour < 12 ? " AM" : " PM");
+}
+
+std::string German(const char* context, const char* source) {
+    return std::string(context) == "PrintedPage" && std::string(source) == "+%1 more"
+               ? "+%1 weitere"
+               : source;
+}
+
+TEST(DayBoxLinesTest, WritesCutsAndCountsTheLinesOfADay) {
     struct Case {
         const char* name;
         std::vector<DayEvent> events;
-        double width;
-        int lineCount;
-        std::vector<std::string> expected;
+        DayBox box;
+        EventTimeFormatter formatTime;
+        TextTranslator translate;
+        std::vector<std::string> lines;
     };
-    const std::vector<DayEvent> five{AllDay("Holiday"), Timed(8, 5, "Run"), Timed(9, 30, "Dentist"),
-                                     Timed(12, 0, "Lunch"), Timed(18, 45, "Choir")};
     const std::vector<Case> cases{
-        {"all fit",
-         {AllDay("Holiday"), Continued("Night shift"), Timed(9, 30, "Dentist")},
-         40,
-         3,
-         {"Holiday", "Night shift", "09:30 Dentist"}},
-        {"more than fit", five, 40, 3, {"Holiday", "08:05 Run", "+3 more"}},
-        {"one line for two", {AllDay("A"), AllDay("B")}, 40, 1, {"+2 more"}},
-        {"no line", five, 40, 0, {}},
-        {"cut", {Timed(14, 5, "A very long summary")}, 10, 2, {"14:05 A v…"}},
-        {"cut before a blank", {AllDay("Team  meeting")}, 7, 1, {"Team…"}},
-        {"cut between characters", {AllDay("Größenwahn über alles")}, 6, 1, {"Größe…"}},
-        {"the count cut too", five, 4, 1, {"+5…"}},
-        {"nothing fits", {AllDay("Holiday")}, 0.5, 1, {""}},
+        {"timed, all-day and continued events",
+         {AllDay("Holiday"), Continued("Night shift"), At(9, 5, "Standup"), At(14, 30, "")},
+         {40, 5},
+         {},
+         {},
+         {"Holiday", "Night shift", "09:05 Standup", "14:30"}},
+        {"the locale's time",
+         {At(14, 30, "Dentist"), At(0, 5, "Late")},
+         {40, 5},
+         TwelveHour,
+         {},
+         {"2:30 PM Dentist", "12:05 AM Late"}},
+        {"exactly as wide as the box", {At(8, 0, "Run")}, {9, 1}, {}, {}, {"08:00 Run"}},
+        {"too wide: cut after a word's end, blanks dropped",
+         {At(8, 0, "Run to the park"), AllDay("Café Zürich über")},
+         {13, 2},
+         {},
+         {},
+         {"08:00 Run to…", "Café Zürich…"}},
+        {"cut inside a character of several bytes", {AllDay("Zürich")}, {3, 1}, {}, {}, {"Zü…"}},
+        {"no room even for one character", {AllDay("Zoo")}, {1, 1}, {}, {}, {"…"}},
+        {"all fit exactly",
+         {AllDay("A"), AllDay("B"), AllDay("C")},
+         {10, 3},
+         {},
+         {},
+         {"A", "B", "C"}},
+        {"one too many",
+         {AllDay("A"), AllDay("B"), AllDay("C"), AllDay("D")},
+         {10, 3},
+         {},
+         {},
+         {"A", "B", "+2 more"}},
+        {"one line for many",
+         {AllDay("A"), AllDay("B"), AllDay("C")},
+         {10, 1},
+         {},
+         {},
+         {"+3 more"}},
+        {"translated", {AllDay("A"), AllDay("B")}, {20, 1}, {}, German, {"+2 weitere"}},
+        {"no lines fit", {AllDay("A")}, {10, 0}, {}, {}, {}},
+        {"no events", {}, {10, 3}, {}, {}, {}},
     };
-    const DayBoxText text{Characters, {}, {}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(DayBoxLines(c.events, c.width, c.lineCount, text), c.expected);
+        EXPECT_EQ(DayBoxLines(c.events, c.box, Characters, c.formatTime, c.translate), c.lines)
+            << c.name;
     }
-}
-
-TEST(DayBoxLinesTest, TimesAndTheCountAreWrittenAsTheUserReadsThem) {
-    const DayBoxText text{
-        Characters,
-        [](int hour, int minute) {
-            return std::to_string(hour % 12 == 0 ? 12 : hour % 12) + ":" +
-                   (minute < 10 ? "0" : "") + std::to_string(minute) + (hour < 12 ? " AM" : " PM");
-        },
-        [](const char* context, const char* source) {
-            return std::string(context) == "PrintedPage" && std::string(source) == "+%1 more"
-                       ? std::string("+%1 weitere")
-                       : std::string(source);
-        }};
-    const std::vector<DayEvent> events{Timed(0, 15, "Night"), Timed(14, 30, "Talk"),
-                                       Timed(15, 0, "Tea")};
-    EXPECT_EQ(DayBoxLines(events, 40, 2, text),
-              (std::vector<std::string>{"12:15 AM Night", "+2 weitere"}));
-    EXPECT_EQ(DayBoxLines({Timed(14, 30, "Talk")}, 40, 1, text),
-              std::vector<std::string>{"2:30 PM Talk"});
 }
 
 }  // namespace

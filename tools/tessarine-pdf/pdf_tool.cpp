@@ -7,8 +7,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 #include <algorithm>
 #include <charconv>
 #include <clocale>
@@ -17,9 +19,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string_view>
 
 #include "calendar/text_catalog.h"
+#include "events/qt/calendar_fetch.h"
 #include "platform/qt/app_translators.h"
 #include "platform/qt/system_locale_names.h"
 
@@ -48,8 +52,15 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "  --output FILE.pdf    the PDF file to write, or - for standard output; an\n"
     "                       existing file is replaced only by a complete new one;\n"
     "                       a FIFO or device is written to, never replaced\n"
+    "  --calendar FILE|ADDRESS\n"
+    "                       an iCalendar file, or an https://, http:// or webcal://\n"
+    "                       address (webcal:// is fetched as http://), whose events\n"
+    "                       the pages list; may be given more than once. Fetched\n"
+    "                       copies are kept in $XDG_CACHE_HOME/tessarine and used\n"
+    "                       when the address cannot be reached\n"
     "\n"
-    "Exit status: 0 written, 1 the file could not be written, 2 bad arguments.\n");
+    "Exit status: 0 written, 1 the file could not be written or a calendar could\n"
+    "not be read, 2 bad arguments.\n");
 
 using Options = PdfToolOptions;
 
@@ -155,7 +166,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             name = name.substr(0, equals);
         }
         const bool known = name == "--format" || name == "--pages" || name == "--date" ||
-                           name == "--days" || name == "--paper" || name == "--output";
+                           name == "--days" || name == "--paper" || name == "--output" ||
+                           name == "--calendar";
         if (!known) {
             throw BadArguments{
                 ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "unknown option %1"), {name})};
@@ -166,7 +178,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
                     QT_TRANSLATE_NOOP("tessarine-pdf", "option %1 is given twice"), {name})};
             }
         }
-        seen.push_back(name);
+        if (name != "--calendar") {
+            seen.push_back(name);
+        }
         if (!value) {
             if (i + 1 >= args.size()) {
                 throw BadArguments{ToolText(
@@ -208,6 +222,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
                     QT_TRANSLATE_NOOP("tessarine-pdf", "paper must be letter or a4, not \"%1\""),
                     {*value})};
             }
+        } else if (name == "--calendar") {
+            if (value->empty()) {
+                throw BadArguments{ToolText(
+                    QT_TRANSLATE_NOOP("tessarine-pdf", "the calendar file or address is empty"))};
+            }
+            options.calendars.push_back(*value);
         } else {
             if (value->empty()) {
                 throw BadArguments{
@@ -277,7 +297,64 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     }
 }
 
+std::string CalendarBytes(const std::string& source) {
+    const QString name = QString::fromStdString(source);
+    if (!IsCalendarAddress(name)) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            throw std::runtime_error(
+                ToolText(QT_TRANSLATE_NOOP("tessarine-pdf", "calendar %1 cannot be read: %2"),
+                         {source, file.errorString().toStdString()}));
+        }
+        return file.readAll().toStdString();
+    }
+    const CalendarFetchResult fetched = FetchCalendar(name);
+    if (fetched.body.isEmpty()) {
+        throw std::runtime_error(
+            ToolText(QT_TRANSLATE_NOOP("tessarine-pdf",
+                                       "calendar %1 cannot be fetched (%2), and no copy of it "
+                                       "was kept before"),
+                     {source, fetched.problem.toStdString()}));
+    }
+    if (fetched.fromCache) {
+        std::fprintf(stderr, "tessarine-pdf: %s\n",
+                     ToolText(QT_TRANSLATE_NOOP("tessarine-pdf",
+                                                "calendar %1 cannot be fetched (%2); printing "
+                                                "the copy kept from before"),
+                              {source, fetched.problem.toStdString()})
+                         .c_str());
+    }
+    return fetched.body.toStdString();
+}
+
+// The locale's short time; the C locale's has seconds, which a day box
+// does without.
+EventTimeFormatter LocaleTimeFormatter() {
+    const QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C) {
+        return {};
+    }
+    return [locale](int hour, int minute) {
+        return locale.toString(QTime(hour, minute), QLocale::ShortFormat).toStdString();
+    };
+}
+
 }  // namespace
+
+std::shared_ptr<const EventCalendarSet> ReadCalendars(const std::vector<std::string>& sources) {
+    if (sources.empty()) {
+        return nullptr;
+    }
+    auto calendars = std::make_shared<EventCalendarSet>();
+    for (const std::string& source : sources) {
+        try {
+            calendars->Add(EventCalendar::Read(CalendarBytes(source), source));
+        } catch (const CalendarReadError& error) {
+            throw std::runtime_error(error.Message(QtTextTranslator()));
+        }
+    }
+    return calendars;
+}
 
 Paper PaperOf(const PdfToolOptions& options) {
     return options.paper.value_or(LocalePaper());
@@ -290,6 +367,12 @@ void PrintRequestedPages(const PdfToolOptions& options, PrintDeviceFactory makeD
     environment.ShowNone = options.none;
     environment.localeNames = SystemLocaleNames();
     environment.translate = QtTextTranslator();
+    if (options.events) {
+        environment.eventsOfDays = [events = options.events](DateSerial first, DateSerial last) {
+            return events->EventsOfDays(first, last);
+        };
+        environment.formatTime = LocaleTimeFormatter();
+    }
     PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
     PrintPages(job, environment);
 }
@@ -332,6 +415,7 @@ int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write)
         return kPdfToolBadArguments;
     }
     try {
+        options.events = ReadCalendars(options.calendars);
         return write(options);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tessarine-pdf: %s\n", error.what());

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "events/event_calendar_set.h"
 #include "print/paper_size.h"
 #include "print/print_job.h"
 
@@ -20,6 +22,9 @@ struct PdfToolOptions {
     bool none = false;
     std::optional<Paper> paper;
     std::string output;
+    std::vector<std::string> calendars;  // files and addresses, in the order given
+    // What they hold, read before any page is drawn; null without calendars.
+    std::shared_ptr<const EventCalendarSet> events;
 };
 
 // Exit statuses, as the usage text gives them.
@@ -38,6 +43,10 @@ int RunPdfTool(const std::vector<std::string>& args, const PdfPageWriter& write)
 
 // The paper the options name, or the one of the user's locale.
 Paper PaperOf(const PdfToolOptions& options);
+// Reads the calendars the options name, fetching addresses (or taking the
+// copies kept of them). Throws an exception whose what() is the user's
+// message, naming the source, when one cannot be had or is no iCalendar.
+std::shared_ptr<const EventCalendarSet> ReadCalendars(const std::vector<std::string>& sources);
 // Draws every page the options ask for on devices from `makeDevice`.
 void PrintRequestedPages(const PdfToolOptions& options, PrintDeviceFactory makeDevice);
 

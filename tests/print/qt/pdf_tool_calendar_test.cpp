@@ -1,0 +1,216 @@
+// tessarine-pdf with --calendar: a crowded week from a file lands in its day
+// boxes, and a calendar served over HTTP prints through http:// and
+// webcal://, then from the kept copy once the server is gone.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/qt/pdf_text_helpers.h"
+
+using tessarine::testing::PdfPage;
+using tessarine::testing::PdfWord;
+using tessarine::testing::ReadPdfText;
+using tessarine::testing::ReadPdfWords;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString err;
+};
+
+QString SourceFile(const QString& path) {
+    return QDir(qEnvironmentVariable("TESSARINE_SOURCE_DIR")).filePath(path);
+}
+
+// In UTC and English, with its own cache folder.
+ToolRun RunTool(const QStringList& arguments, const QString& cacheHome) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
+    environment.remove(QStringLiteral("LANGUAGE"));
+    process.setProcessEnvironment(environment);
+    process.start(QDir(QCoreApplication::applicationDirPath()).filePath("../tessarine-pdf"),
+                  arguments);
+    ToolRun run;
+    if (process.waitForStarted(10000) && process.waitForFinished(60000) &&
+        process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+    }
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Python's own web server on a free port of the loopback address, serving
+// one folder.
+class WebServer {
+  public:
+    explicit WebServer(const QString& folder) {
+        process_.setWorkingDirectory(folder);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(QStringLiteral("python3"),
+                       {"-u", "-m", "http.server", "--bind", "127.0.0.1", "0"});
+        const QRegularExpression port(QStringLiteral("port (\\d+)"));
+        QString said;
+        while (port_.isEmpty() && process_.waitForReadyRead(10000)) {
+            said += QString::fromUtf8(process_.readAll());
+            if (const QRegularExpressionMatch match = port.match(said); match.hasMatch()) {
+                port_ = match.captured(1);
+            }
+        }
+    }
+    ~WebServer() { Stop(); }
+    WebServer(const WebServer&) = delete;
+    WebServer& operator=(const WebServer&) = delete;
+
+    // Empty when python3 could not serve.
+    QString Port() const { return port_; }
+    void Stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+
+  private:
+    QProcess process_;
+    QString port_;
+};
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class PdfToolCalendarTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The Weekly Planner on Letter paper: two columns, nine rows, each day
+    // box two rows tall under the one-row band.
+    void aCrowdedWeekLandsInItsDayBoxes() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
+        const ToolRun run =
+            RunTool({"--format", "4", "--date", "2025-03-05", "--paper", "letter", "--calendar",
+                     SourceFile("docs/calendars/sample-week.ics"), "--output", pdf},
+                    dir.path());
+        QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+        QString error;
+        const QList<PdfPage> pages = ReadPdfWords(pdf, &error);
+        QVERIFY2(pages.size() == 1, qPrintable(error));
+        const PdfPage& page = pages[0];
+        const double column = (page.width - 108) / 2;
+        const double row = (page.height - 108) / 9;
+        struct Line {
+            QString text;
+            int column, box;  // box 0..3 from the top
+        };
+        const QList<Line> lines{
+            {"Carnival Monday", 0, 0},
+            {"09:00 Team standup", 0, 0},
+            {"14:30 Dentist", 0, 1},
+            // The two events that did not fit, and the last that did.
+            {"+3 more", 0, 3},
+            {"20:30 Film night", 0, 3},
+            {"19:00 Night train to the coast", 1, 0},
+            {"Night train to the coast", 1, 1},
+            {"Weekend by the sea", 1, 1},
+            {"Weekend by the sea", 1, 2},
+        };
+        for (const Line& line : lines) {
+            const double left = 54 + line.column * column;
+            const double top = 54 + (1 + 2 * line.box) * row;
+            bool found = false;
+            for (const PdfWord& word : page.words) {
+                PdfWord box;
+                const QStringList words = line.text.split(' ');
+                if (word.text != words.first() || !Near(word.xMin, left + 1.44) ||
+                    word.yMin < top + 18 || word.yMax > top + 2 * row) {
+                    continue;
+                }
+                PdfPage alone{page.width, page.height, {}};
+                for (const PdfWord& other : page.words) {
+                    if (qAbs(other.yMin - word.yMin) < 1 && other.xMin >= word.xMin &&
+                        other.xMax <= left + column) {
+                        alone.words.append(other);
+                    }
+                }
+                found = found || (alone.FindPhrase(words, box) && Near(box.xMin, word.xMin) &&
+                                  alone.words.size() == words.size());
+            }
+            QVERIFY2(found, qPrintable(line.text));
+        }
+        QVERIFY(page.All(QStringLiteral("Water")).isEmpty());
+    }
+
+    void calendarsFromAnAddressPrintOnlineAndFromTheKeptCopy() {
+        QTemporaryDir served;
+        QTemporaryDir cache;
+        QTemporaryDir out;
+        QFile sample(SourceFile("docs/calendars/sample-week.ics"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QVERIFY(Write(served.filePath("week.ics"), sample.readAll()));
+        QVERIFY(Write(served.filePath("page.ics"), "<!DOCTYPE html><html><body>Sign in</body>"));
+        WebServer server(served.path());
+        QVERIFY2(!server.Port().isEmpty(), "python3 could not serve: run scripts/setup-debian.sh");
+        const QString address = "127.0.0.1:" + server.Port();
+        const QString pdf = out.filePath(QStringLiteral("week.pdf"));
+        const auto print = [&](const QString& source) {
+            QFile::remove(pdf);
+            return RunTool(
+                {"--format", "4", "--date", "2025-03-05", "--calendar", source, "--output", pdf},
+                cache.path());
+        };
+        for (const QString& scheme : {QStringLiteral("http://"), QStringLiteral("webcal://")}) {
+            const ToolRun run = print(scheme + address + "/week.ics");
+            QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+            QVERIFY2(ReadPdfText(pdf).contains("14:30 Dentist"), qPrintable(scheme));
+        }
+        const ToolRun webPage = print("http://" + address + "/page.ics");
+        QCOMPARE(webPage.exitCode, 1);
+        QVERIFY2(webPage.err.contains("/page.ics") && webPage.err.contains("web page"),
+                 qPrintable(webPage.err));
+        QVERIFY(!QFile::exists(pdf));
+
+        server.Stop();
+        const ToolRun offline = print("http://" + address + "/week.ics");
+        QVERIFY2(offline.exitCode == 0 && offline.err.contains("copy kept"),
+                 qPrintable(offline.err));
+        QVERIFY(ReadPdfText(pdf).contains("14:30 Dentist"));
+        QCOMPARE(QDir(cache.filePath("tessarine")).entryList(QDir::Files).size(), 2);
+
+        const ToolRun neverFetched = print("http://" + address + "/other.ics");
+        QCOMPARE(neverFetched.exitCode, 1);
+        QVERIFY2(neverFetched.err.contains("/other.ics"), qPrintable(neverFetched.err));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void aFileThatIsNoCalendarWritesNothing() {
+        QTemporaryDir dir;
+        const QString notes = dir.filePath(QStringLiteral("notes.ics"));
+        QVERIFY(Write(notes, "Buy milk\n"));
+        const QString pdf = dir.filePath(QStringLiteral("week.pdf"));
+        for (const QString& source : {notes, dir.filePath(QStringLiteral("missing.ics"))}) {
+            const ToolRun run = RunTool({"--calendar", source, "--output", pdf}, dir.path());
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(source), qPrintable(run.err));
+            QVERIFY(!QFile::exists(pdf));
+        }
+    }
+
+  private:
+    static bool Near(double actual, double expected) { return qAbs(actual - expected) <= 1.0; }
+};
+
+QTEST_MAIN(PdfToolCalendarTest)
+#include "pdf_tool_calendar_test.moc"

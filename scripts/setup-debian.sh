@@ -8,7 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format git libx11-dev libxdamage-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libfontconfig-dev
+    libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libfontconfig-dev libical-dev
+    python3-dateutil
     fonts-liberation2 fontconfig locales
     xvfb xauth openbox x11-apps imagemagick
     help2man librsvg2-bin

@@ -102,6 +102,34 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>Der Drucker „%1“ hat den Auftrag abgelehnt, daher wurde nichts gedruckt. Prüfen Sie den Drucker in den Druckereinstellungen des Systems und drucken Sie erneut.</translation>
     </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Dies ist keine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Dieses END schließt keine offene Komponente.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Diese Komponente endet nie: Die Datei ist vielleicht abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>Die Datei lässt sich nicht als iCalendar lesen.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -308,6 +336,57 @@ Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben werden,
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>diese Seiten brauchen die Schriften des Systems, aber ihr Schreiber konnte nicht gestartet werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Kalenderdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Kalender im Monatsraster:</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Haken entfernen, um einen Kalender auszublenden, ohne ihn zu entfernen</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>&amp;Datei hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Adresse eines veröffentlichten Kalenders</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Adresse &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>Nicht angezeigt:</translation>
     </message>
 </context>
 <context>
@@ -597,6 +676,14 @@ Rückgabewert: 0 geschrieben, 1 die Datei konnte nicht geschrieben werden,
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_de.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Kalender...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Kalender wählen, deren Termine das Raster zeigt</translation>
     </message>
 </context>
 <context>

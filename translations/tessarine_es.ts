@@ -102,6 +102,34 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>La impresora «%1» ha rechazado el trabajo, así que no se ha impreso nada. Revise la impresora en los ajustes de impresora del sistema y vuelva a imprimir.</translation>
     </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Este no es un archivo iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Este END no cierra ningún componente abierto.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Este componente nunca termina: el archivo puede estar cortado.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>El archivo no se puede leer como iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -309,6 +337,57 @@ incorrectos.
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>estas páginas necesitan las fuentes del sistema, pero no se pudo iniciar su escritor (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Añadir un archivo de calendario</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Calendarios mostrados en la cuadrícula:</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Desmarque un calendario para ocultarlo sin quitarlo</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Añadir &amp;archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Dirección de un calendario publicado</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Añadir di&amp;rección</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>No mostrados:</translation>
     </message>
 </context>
 <context>
@@ -598,6 +677,14 @@ incorrectos.
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_es.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendarios...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Elegir los calendarios cuyos eventos muestra la cuadrícula</translation>
     </message>
 </context>
 <context>

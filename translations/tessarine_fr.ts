@@ -102,6 +102,34 @@
         <source>The printer &quot;%1&quot; refused the job, so nothing was printed. Check the printer in the system&apos;s printer settings and print again.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» a refusé le travail&#xa0;: rien n’a été imprimé. Vérifiez l’imprimante dans les réglages d’imprimante du système puis imprimez de nouveau.</translation>
     </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>This is not an iCalendar file.</source>
+        <translation>Ce n’est pas un fichier iCalendar.</translation>
+    </message>
+    <message>
+        <source>This END closes no component that is open.</source>
+        <translation>Ce END ne ferme aucun composant ouvert.</translation>
+    </message>
+    <message>
+        <source>This component is never ended: the file may be cut short.</source>
+        <translation>Ce composant n’est jamais terminé : le fichier est peut-être tronqué.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as iCalendar.</source>
+        <translation>Le fichier ne peut pas être lu comme iCalendar.</translation>
+    </message>
 </context>
 <context>
     <name>PageFormats</name>
@@ -309,6 +337,57 @@ incorrects.
     <message>
         <source>these pages need the system&apos;s fonts, but their writer could not be started (%1)</source>
         <translation>ces pages ont besoin des polices du système, mais leur programme d&apos;écriture n&apos;a pas pu être lancé (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Ajouter un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Calendriers affichés dans la grille :</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Décochez un calendrier pour le masquer sans le retirer</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Ajouter un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>A&amp;dresse :</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Adresse d’un calendrier publié</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Ajouter l’&amp;adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>Non affichés :</translation>
     </message>
 </context>
 <context>
@@ -598,6 +677,14 @@ incorrects.
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_fr.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendriers...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Choisir les calendriers dont la grille montre les événements</translation>
     </message>
 </context>
 <context>

@@ -248,7 +248,10 @@
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
-        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Die Datei lässt sich nicht öffnen.</translation>
     </message>
     <message>
         <source>This is not an iCalendar file.</source>
@@ -270,6 +273,7 @@
     <message>
         <source>The file cannot be read as iCalendar.</source>
         <translation>Die Datei kann nicht als iCalendar gelesen werden.</translation>
+        <translation>Dieses END schließt keine offene Komponente.</translation>
     </message>
 </context>
 <context>
@@ -521,6 +525,57 @@ Kalender nicht gelesen werden, 2 ungültige Argumente.
     <message>
         <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
         <translation>Kalender %1 kann nicht abgerufen werden (%2); die zuvor aufbewahrte Kopie wird gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Kalenderdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Kalender im Monatsraster:</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Haken entfernen, um einen Kalender auszublenden, ohne ihn zu entfernen</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>&amp;Datei hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Adresse eines veröffentlichten Kalenders</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Adresse &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>Nicht angezeigt:</translation>
     </message>
 </context>
 <context>
@@ -810,6 +865,14 @@ Kalender nicht gelesen werden, 2 ungültige Argumente.
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_de.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Kalender...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Kalender wählen, deren Termine das Raster zeigt</translation>
     </message>
 </context>
 <context>

@@ -248,7 +248,10 @@
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
-        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
     </message>
     <message>
         <source>This is not an iCalendar file.</source>
@@ -266,6 +269,7 @@
         <source>This component is never ended: the file may be cut short.</source>
         <translation>Esta sección nunca termina: puede que el archivo esté cortado.</translation>
         <translation>Esto no es un archivo iCalendar.</translation>
+        <translation>Este END no cierra ningún componente abierto.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
@@ -522,6 +526,57 @@ calendario, 2 argumentos incorrectos.
     <message>
         <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
         <translation>no se puede obtener el calendario %1 (%2); se imprime la copia guardada antes</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Añadir un archivo de calendario</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Calendarios mostrados en la cuadrícula:</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Desmarque un calendario para ocultarlo sin quitarlo</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Añadir &amp;archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Dirección de un calendario publicado</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Añadir di&amp;rección</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>No mostrados:</translation>
     </message>
 </context>
 <context>
@@ -811,6 +866,14 @@ calendario, 2 argumentos incorrectos.
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_es.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendarios...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Elegir los calendarios cuyos eventos muestra la cuadrícula</translation>
     </message>
 </context>
 <context>

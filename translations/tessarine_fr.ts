@@ -252,6 +252,10 @@
         <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
+        <source>The file cannot be opened.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+    <message>
         <source>This is not an iCalendar file.</source>
         <translation>Ce n’est pas un fichier iCalendar.</translation>
     </message>
@@ -266,6 +270,7 @@
     <message>
         <source>This component is never ended: the file may be cut short.</source>
         <translation>Cette section n’est jamais terminée&#xa0;: le fichier est peut-être tronqué.</translation>
+        <translation>Ce END ne ferme aucun composant ouvert.</translation>
         <translation>Ce END ne ferme aucun composant ouvert.</translation>
     </message>
     <message>
@@ -523,6 +528,57 @@ n’a pas pu être lu, 2 arguments incorrects.
     <message>
         <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
         <translation>le calendrier %1 ne peut pas être récupéré (%2) ; impression de la copie conservée</translation>
+    </message>
+</context>
+<context>
+    <name>tessarine::TCalendarsForm</name>
+    <message>
+        <source>Add a calendar file</source>
+        <translation>Ajouter un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars shown on the grid:</source>
+        <translation>&amp;Calendriers affichés dans la grille :</translation>
+    </message>
+    <message>
+        <source>Uncheck a calendar to hide it without removing it</source>
+        <translation>Décochez un calendrier pour le masquer sans le retirer</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Ajouter un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>A&amp;dresse :</translation>
+    </message>
+    <message>
+        <source>Address of a published calendar</source>
+        <translation>Adresse d’un calendrier publié</translation>
+    </message>
+    <message>
+        <source>Add &amp;Address</source>
+        <translation>Ajouter l’&amp;adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Not shown:</source>
+        <translation>Non affichés :</translation>
     </message>
 </context>
 <context>
@@ -812,6 +868,14 @@ n’a pas pu être lu, 2 arguments incorrects.
         <source>tessarine4.html</source>
         <extracomment>The help page&apos;s file name: tessarine4_&lt;language&gt;.html, the page written in this language.</extracomment>
         <translation>tessarine4_fr.html</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendriers...</translation>
+    </message>
+    <message>
+        <source>Choose the calendars whose events the grid shows</source>
+        <translation>Choisir les calendriers dont la grille montre les événements</translation>
     </message>
 </context>
 <context>

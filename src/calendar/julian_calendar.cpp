@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace tessarine {
 
@@ -202,6 +203,22 @@ std::string TJulianCalendar::CellCaption(int col, int row) const {
     const int day = CellDay(col, row);
     if (day < 1 || day > CurrentMonthLength()) return {};
     return std::to_string(day);
+}
+
+void TJulianCalendar::SetEventLines(int year, int month,
+                                    std::vector<std::vector<std::string>> linesByDay) {
+    eventYear_ = year;
+    eventMonth_ = month;
+    eventLines_ = std::move(linesByDay);
+}
+
+const std::vector<std::string>& TJulianCalendar::EventLines(int col, int row) const {
+    static const std::vector<std::string> kNone;
+    if (row < kFixedRows || CellCaption(col, row).empty()) return kNone;
+    if (Year() != eventYear_ || Month() != eventMonth_) return kNone;
+    const int day = CellDay(col, row);
+    if (static_cast<std::size_t>(day) > eventLines_.size()) return kNone;
+    return eventLines_[static_cast<std::size_t>(day - 1)];
 }
 
 std::string TJulianCalendar::DayOfYearCaption(int col, int row) const {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/canvas.h"
 #include "calendar/color_set.h"
@@ -149,6 +150,13 @@ class TJulianCalendar {
     // Day of the month a week-row cell stands for; may lie outside the month.
     int CellDay(int col, int row) const;
 
+    // The user's own events of one month, one list of lines per day (index 0
+    // is the 1st). Kept for that month only: another month shown has none.
+    // The owner asks for a repaint after setting them.
+    void SetEventLines(int year, int month, std::vector<std::vector<std::string>> linesByDay);
+    // The lines of a day cell of the shown month; empty for every other cell.
+    const std::vector<std::string>& EventLines(int col, int row) const;
+
     void Change();
 
     // Base grid behaviour.
@@ -200,6 +208,8 @@ class TJulianCalendar {
     void DrawHeaderCell(Canvas& canvas, int col, const Rect& rect);
     void DrawWeekCell(Canvas& canvas, int col, int row, const Rect& rect, CellState state);
     void DrawBevel(Canvas& canvas, const Rect& rect);
+    // The dot in the upper right corner of a day with events.
+    void DrawEventMark(Canvas& canvas, const Rect& rect, Color color);
     void SetPen(Canvas& canvas, Color color, int width);
     void DrawGridLines(Canvas& canvas);
 
@@ -226,6 +236,9 @@ class TJulianCalendar {
     bool focused_ = false;
     LocaleNames names_{};
     WheelNotches wheelNotches_;
+    int eventYear_ = 0;
+    int eventMonth_ = 0;
+    std::vector<std::vector<std::string>> eventLines_;
 
     // The pen outlives a paint, as a device context's selected pen would:
     // the header ellipses are outlined with whatever the last paint left.

@@ -1,5 +1,7 @@
 // The cell drawing of the month grid.
 
+#include <algorithm>
+
 #include "calendar/contrast.h"
 #include "calendar/julian_calendar.h"
 
@@ -167,6 +169,31 @@ void TJulianCalendar::DrawWeekCell(Canvas& canvas, int col, int row, const Rect&
     }
 
     if (colors_[ColorSet::BevelTopLeftColor] != kWhite) DrawBevel(canvas, r);
+
+    if (!EventLines(col, row).empty()) {
+        // In the day number's own colour, which already reads on the cell in
+        // every set and theme.
+        const Color cell =
+            colors_[state.selected ? ColorSet::SelectedDayColor : ColorSet::DayColor];
+        DrawEventMark(
+            canvas, r,
+            ReadableTextColor(cell, canvas.SysColor(state.selected ? SystemColor::HighlightText
+                                                                   : SystemColor::WindowText)));
+    }
+}
+
+void TJulianCalendar::DrawEventMark(Canvas& canvas, const Rect& r, Color color) {
+    // Grows with the cell, so that it stays as visible on a large window;
+    // the corner it sits in is left free by both numbers.
+    const int size = std::clamp(std::min(r.Width(), r.Height()) / 7, 5, 9);
+    const int inset = 5;
+    const Color pen = penColor_;
+    const int penWidth = penWidth_;
+    canvas.SetBrushColor(color);
+    SetPen(canvas, color, 1);
+    canvas.Ellipse({r.right - inset - size, r.top + inset, r.right - inset, r.top + inset + size});
+    // Later drawing finds the pen as the cell left it.
+    SetPen(canvas, pen, penWidth);
 }
 
 }  // namespace tessarine

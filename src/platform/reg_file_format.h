@@ -20,6 +20,7 @@ namespace tessarine {
 //   "Count"=dword:0000000a
 //   "Name"="C:\\Path \"quoted\""
 //   "Expand"=hex(2):25,00,41,00,25,00,00,00
+//   "List"=hex(7):61,00,00,00,62,00,00,00,00,00
 //   @="the key's default value"
 //
 // Long hex data continues on the next line after a trailing backslash, the

@@ -41,6 +41,18 @@ RegistryValue RegistryValue::MakeExpandableText(std::string_view utf8) {
     return value;
 }
 
+RegistryValue RegistryValue::MakeMultiText(const std::vector<std::string>& utf8Texts) {
+    std::vector<std::uint8_t> bytes;
+    for (const std::string& text : utf8Texts) {
+        if (text.empty()) continue;
+        const std::vector<std::uint8_t> encoded = EncodeUtf16Le(text);
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+        bytes.insert(bytes.end(), {0, 0});
+    }
+    bytes.insert(bytes.end(), {0, 0});
+    return RegistryValue{RegistryValueType::MultiText, std::move(bytes)};
+}
+
 RegistryValue RegistryValue::MakeRaw(std::uint32_t type, std::vector<std::uint8_t> bytes) {
     return RegistryValue{static_cast<RegistryValueType>(type), std::move(bytes)};
 }
@@ -60,6 +72,21 @@ std::optional<std::string> RegistryValue::AsText() const {
     std::size_t end = 0;
     while (end + 1 < data.size() && (data[end] != 0 || data[end + 1] != 0)) end += 2;
     return DecodeUtf16LeReplacing(std::span<const std::uint8_t>(data.data(), end));
+}
+
+std::optional<std::vector<std::string>> RegistryValue::AsMultiText() const {
+    // A last text without its NUL is left out, as a half-written one.
+    if (type != RegistryValueType::MultiText) return std::nullopt;
+    std::vector<std::string> texts;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at + 1 < data.size(); at += 2) {
+        if (data[at] != 0 || data[at + 1] != 0) continue;
+        if (at == start) break;  // the empty text that ends the list
+        texts.push_back(
+            DecodeUtf16LeReplacing(std::span<const std::uint8_t>(data.data() + start, at - start)));
+        start = at + 2;
+    }
+    return texts;
 }
 
 }  // namespace tessarine

@@ -44,7 +44,8 @@ enum class RegistryValueType : std::uint32_t {
     Text = 1,            // UTF-16LE, terminated by a NUL code unit
     ExpandableText = 2,  // as Text; may hold %VARIABLE% references
     Binary = 3,
-    Number32 = 4,  // 32 bits, little-endian
+    Number32 = 4,   // 32 bits, little-endian
+    MultiText = 7,  // UTF-16LE texts, each NUL-terminated, then one more NUL
 };
 
 struct RegistryValue {
@@ -56,6 +57,9 @@ struct RegistryValue {
     // Text is given as UTF-8 and stored as UTF-16LE with its terminating NUL.
     static RegistryValue MakeText(std::string_view utf8);
     static RegistryValue MakeExpandableText(std::string_view utf8);
+    // Each text given as UTF-8; empty texts cannot be told from the end of
+    // the list, so they are left out.
+    static RegistryValue MakeMultiText(const std::vector<std::string>& utf8Texts);
     static RegistryValue MakeRaw(std::uint32_t type, std::vector<std::uint8_t> bytes);
 
     std::uint32_t TypeNumber() const { return static_cast<std::uint32_t>(type); }
@@ -64,6 +68,9 @@ struct RegistryValue {
     // The text of a Text or ExpandableText value as UTF-8, up to its first
     // NUL; unpaired surrogates read as U+FFFD. Nothing for other types.
     std::optional<std::string> AsText() const;
+    // The texts of a MultiText value as UTF-8, up to the empty text that ends
+    // the list (or the end of the data). Nothing for other types.
+    std::optional<std::vector<std::string>> AsMultiText() const;
 
     bool operator==(const RegistryValue&) const = default;
 };

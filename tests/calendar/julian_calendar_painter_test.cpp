@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -247,6 +248,89 @@ TEST_F(GridPaintTest, DarkThemeTextStaysReadableOnEverySet) {
             ++texts;
         }
         EXPECT_EQ(texts, 7 + 2 * 28);  // the weekdays, and each day of February twice
+    }
+}
+
+// Every call, setters with their values included.
+Lines AllCalls(const RecordingCanvas& canvas) {
+    Lines out;
+    for (const CanvasCall& c : canvas.Calls()) {
+        out.push_back(DescribeCall(c) + " " + Hex(c.color) + "/" + std::to_string(c.width));
+    }
+    return out;
+}
+
+bool Overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A day with events gains one dot, in its number's colour, inside the cell
+// and clear of both numbers; nothing else of the drawing changes, and
+// without events for the shown month every call is as it was.
+TEST_F(GridPaintTest, EventMarkOnlyOnDaysWithEvents) {
+    struct Case {
+        const char* name;
+        ColorSet set;
+        bool focused;
+        int col, row;  // the cell of the day with events
+    };
+    const Case cases[] = {
+        {"standard, current day", kStandard, true, 5, 3},
+        {"standard, the 1st", kStandard, true, 6, 1},
+        {"green and yellow, unfocused current day", kGreenAndYellow, false, 5, 3},
+        {"silver and teal, last day", kSilverAndTeal, true, 5, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.SetColors(c.set);
+        grid.SetFocused(c.focused);
+        grid.SetEventLines(0, 0, {});
+        canvas.SetState(0xFFFFFF, 0, 1, 0);
+        Paint();
+        const Lines plain = AllCalls(canvas);
+        const Lines plainDrawing = Describe(canvas.DrawingCalls());
+        const std::vector<CanvasCall> plainCell =
+            cells.at(static_cast<std::size_t>(c.row * 7 + c.col));
+
+        // Events of another month, and a month of days without any.
+        std::vector<std::vector<std::string>> days(28);
+        days[0] = {"New Year"};
+        grid.SetEventLines(2025, 1, days);
+        canvas.SetState(0xFFFFFF, 0, 1, 0);
+        Paint();
+        EXPECT_EQ(AllCalls(canvas), plain);
+        grid.SetEventLines(2025, 2, std::vector<std::vector<std::string>>(28));
+        canvas.SetState(0xFFFFFF, 0, 1, 0);
+        Paint();
+        EXPECT_EQ(AllCalls(canvas), plain);
+
+        days.assign(28, {});
+        days[static_cast<std::size_t>(grid.CellDay(c.col, c.row) - 1)] = {"09:00 Dentist"};
+        grid.SetEventLines(2025, 2, days);
+        canvas.SetState(0xFFFFFF, 0, 1, 0);
+        Paint();
+        std::vector<CanvasCall> marked = cells.at(static_cast<std::size_t>(c.row * 7 + c.col));
+        const auto isDot = [](const CanvasCall& call) { return call.kind == Kind::Ellipse; };
+        ASSERT_EQ(std::count_if(marked.begin(), marked.end(), isDot), 1);
+        const CanvasCall dot = *std::find_if(marked.begin(), marked.end(), isDot);
+        std::erase_if(marked, isDot);
+        EXPECT_EQ(Describe(marked), Describe(plainCell));
+        const Rect cell = grid.CellRect(c.col, c.row);
+        EXPECT_TRUE(cell.Contains({dot.rect.left, dot.rect.top}) &&
+                    cell.Contains({dot.rect.right - 1, dot.rect.bottom - 1}));
+        EXPECT_GE(dot.rect.Width(), 5);
+        for (const CanvasCall& text : plainCell) {
+            if (text.kind != Kind::TextRect || text.text.empty()) continue;
+            EXPECT_EQ(dot.brush, text.textColor);
+            EXPECT_EQ(dot.pen, text.textColor);
+            const Rect glyphs{text.at.x, text.at.y,
+                              text.at.x + 7 * static_cast<int>(text.text.size()), text.at.y + 16};
+            EXPECT_FALSE(Overlaps(dot.rect, glyphs)) << text.text;
+        }
+        // Every other cell is drawn as before.
+        Lines drawn = Describe(canvas.DrawingCalls());
+        std::erase(drawn, DescribeCall(dot));
+        EXPECT_EQ(drawn, plainDrawing);
     }
 }
 

@@ -47,7 +47,9 @@ TEST(RegFileFormatTest, EveryValueKindRoundTrips) {
         {"Text", RegistryValue::MakeText("C:\\dir \"quoted\" \xC3\xBC \xF0\x9F\x99\x82")},
         {"EmptyText", RegistryValue::MakeText("")},
         {"Expand", RegistryValue::MakeExpandableText("%HOME%\\cal")},
-        {"Multi", RegistryValue::MakeRaw(7, Bytes({'a', 0, 0, 0, 0, 0}))},
+        {"Multi", RegistryValue::MakeMultiText({"/home/u/a b.ics", "webcal://h/\xC3\xBC"})},
+        {"EmptyMulti", RegistryValue::MakeMultiText({})},
+        {"MultiNoFinalNul", RegistryValue::MakeRaw(7, Bytes({'a', 0, 0, 0}))},
         {"Qword", RegistryValue::MakeRaw(11, Bytes({1, 2, 3, 4, 5, 6, 7, 8}))},
         {"BigType", RegistryValue::MakeRaw(0xFFFF0123, Bytes({9}))},
         {"NoneType", RegistryValue::MakeRaw(0, {})},
@@ -82,6 +84,7 @@ TEST(RegFileFormatTest, WritesTheExportNotation) {
     key.SetValue("Path", RegistryValue::MakeText("a\\b\"c"));
     key.SetValue("Expand", RegistryValue::MakeExpandableText("%A%"));
     key.SetValue("Odd", RegistryValue::MakeRaw(0x1b, Bytes({0xAB})));
+    key.SetValue("List", RegistryValue::MakeMultiText({"a", "", "\xE2\x82\xAC"}));
     key.SetValue("", RegistryValue::MakeText("d"));
 
     EXPECT_EQ(SerializeHive(hive),
@@ -93,7 +96,13 @@ TEST(RegFileFormatTest, WritesTheExportNotation) {
               "\"Path\"=\"a\\\\b\\\"c\"\n"
               "\"Expand\"=hex(2):25,00,41,00,25,00,00,00\n"
               "\"Odd\"=hex(1b):ab\n"
+              "\"List\"=hex(7):61,00,00,00,ac,20,00,00,00,00\n"
               "@=\"d\"\n");
+    EXPECT_EQ(ValueAt(ParseHive(SerializeHive(hive)), key.path, "List").AsMultiText(),
+              (std::vector<std::string>{"a", "\xE2\x82\xAC"}));
+    EXPECT_EQ(RegistryValue::MakeRaw(7, Bytes({'a', 0, 0, 0, 'b', 0})).AsMultiText(),
+              (std::vector<std::string>{"a"}));
+    EXPECT_EQ(RegistryValue::MakeText("a").AsMultiText(), std::nullopt);
 }
 
 TEST(RegFileFormatTest, LongHexDataWrapsWithinEightyColumns) {

@@ -122,6 +122,7 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     if (services.storeNotices != nullptr) storeNotices_ = services.storeNotices;
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
     pictures_ = services.pictures;
+    calendarAddresses_ = services.calendarAddresses;
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;
     printDevice_ = std::move(services.printDevice);
@@ -479,6 +480,7 @@ void TjulCalMainForm::ShellOpen(const std::string& file, const std::string& para
 
 void TjulCalMainForm::Calendar1Change() {
     UpdateDateCaption();
+    ShowEventLines();
 }
 
 void TjulCalMainForm::btnLastYearClick() {

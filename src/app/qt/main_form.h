@@ -14,6 +14,7 @@
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
+#include "dialogs/calendar_sources.h"
 #include "dialogs/donation_reminder.h"
 #include "platform/qt/picture_prefetch.h"
 #include "platform/registry.h"
@@ -30,7 +31,10 @@ class QTimer;
 namespace tessarine {
 
 class AlertSound;
+class CalendarAddressReader;
 class DateCommands;
+class EventCalendarLoader;
+class TCalendarsForm;
 class DialogRunner;
 class JulianCalendarWidget;
 class MainFormClient;
@@ -69,6 +73,9 @@ struct MainFormServices {
     std::vector<std::string>* storeNotices = nullptr;
     // The button glyphs decoded ahead (see FirstPictures); null: read here.
     PicturePrefetch* pictures = nullptr;
+    // Brings the calendars the user subscribed to by address; null: those
+    // are listed but not shown.
+    CalendarAddressReader* calendarAddresses = nullptr;
 };
 
 // The standard error message box: the application title over the message.
@@ -181,6 +188,8 @@ class TjulCalMainForm : public QMainWindow {
 
     void btnPrintClick();
     void Print1Click();
+    // File > Calendars...: the user's own calendars on the grid.
+    void Calendars1Click();
 
     // The splash closes 1.5 s after start-up; About opens it modally.
     void Timer1Timer();
@@ -217,6 +226,13 @@ class TjulCalMainForm : public QMainWindow {
     // that it never delays it.
     void FirstFramePainted();
     void ReturnKeysToGrid();
+    // Reads the stored calendar list without creating its key, and starts
+    // reading the calendars when there are any. Runs after the first frame.
+    void StartCalendars();
+    // The marks and lines of the shown month, from the calendars read so far.
+    void ShowEventLines();
+    // Stores the changed list and reads its calendars again.
+    void CalendarsChanged();
 
     struct TwinItem;
     static TwinItem Separator(const char* mainName, const char* popupName);
@@ -283,6 +299,10 @@ class TjulCalMainForm : public QMainWindow {
     MainFormClient* client_ = nullptr;
     JulianCalendarWidget* calendar1_ = nullptr;
     std::unique_ptr<DateCommands> dateCommands_;
+    CalendarAddressReader* calendarAddresses_ = nullptr;
+    EventCalendarLoader* calendars_ = nullptr;  // none until the user has calendars
+    CalendarSources calendarSources_;
+    TCalendarsForm* calendarsForm_ = nullptr;  // while the dialog is open
 
     SpeedButton* btnPrint = nullptr;
     QLabel* lblDateCaption = nullptr;

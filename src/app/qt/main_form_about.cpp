@@ -39,6 +39,8 @@ void TjulCalMainForm::Timer1Timer() {
 }
 
 void TjulCalMainForm::FirstFramePainted() {
+    // The calendars arrive after the first frame, never before it.
+    QTimer::singleShot(0, this, &TjulCalMainForm::StartCalendars);
     QTimer::singleShot(0, this, [this] {
         // A start so slow that the splash's time ran out first shows none.
         if (!splashDue_ || splash_ != nullptr) return;

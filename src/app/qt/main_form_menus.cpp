@@ -160,6 +160,9 @@ void TjulCalMainForm::CreateMainMenu() {
     Print1 = AddMenuItem(file, "Print1", QT_TR_NOOP("&Print Planner or Calendar..."),
                          QT_TR_NOOP("Print Calendar for current month"));
     connect(Print1, &QAction::triggered, this, &TjulCalMainForm::Print1Click);
+    connect(AddMenuItem(file, "Calendars1", QT_TR_NOOP("&Calendars..."),
+                        QT_TR_NOOP("Choose the calendars whose events the grid shows")),
+            &QAction::triggered, this, &TjulCalMainForm::Calendars1Click);
     AddSeparator(file, "N7");
     connect(AddMenuItem(file, "Exit1", QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit this program")),
             &QAction::triggered, this, &TjulCalMainForm::Exit1Click);

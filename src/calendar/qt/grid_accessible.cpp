@@ -138,7 +138,13 @@ QString GridAccessible::CellName(int row, int column) const {
 }
 
 QString GridAccessible::CellDescription(int row, int column) const {
-    return QString::fromStdString(Grid().calendar().DayNumberCaption(column, row));
+    // The day's events follow its number, so that they are read with the date.
+    QStringList parts;
+    const QString number = QString::fromStdString(Grid().calendar().DayNumberCaption(column, row));
+    if (!number.isEmpty()) parts << number;
+    const QString events = Grid().eventText(column, row);
+    if (!events.isEmpty()) parts << events;
+    return parts.join(QLatin1Char('\n'));
 }
 
 void* GridAccessible::interface_cast(QAccessible::InterfaceType type) {

@@ -9,7 +9,8 @@ class JulianCalendarWidget;
 
 // The month grid for screen readers: a table of 7 x 7 cells (the weekday
 // header row, then six week rows), each day cell named by its full date in
-// the user's locale and described by the day number the grid shows under it.
+// the user's locale and described by the day number the grid shows under it and the
+// lines of the user's events on that day.
 // The grid's own accessible name is the month caption the window sets.
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:

@@ -3,12 +3,15 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <QToolTip>
+#include <utility>
 
 #include "calendar/qt/grid_accessible.h"
 #include "calendar/qt/qpainter_canvas.h"
@@ -72,6 +75,39 @@ void JulianCalendarWidget::setDayNumbers(bool showJulianDayNumber, bool showNone
     calendar_.SetShowNone(showNone);
     update();
     GridAccessible::NotifyCellDescriptions(this);
+}
+
+void JulianCalendarWidget::setEventLines(int year, int month,
+                                         std::vector<std::vector<std::string>> linesByDay) {
+    calendar_.SetEventLines(year, month, std::move(linesByDay));
+    update();
+    GridAccessible::NotifyCellDescriptions(this);
+}
+
+QString JulianCalendarWidget::eventText(int col, int row) const {
+    QStringList lines;
+    for (const std::string& line : calendar_.EventLines(col, row)) {
+        lines << QString::fromStdString(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool JulianCalendarWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const std::optional<GridCell> cell =
+        calendar_.MouseToCell(Point{help->pos().x(), help->pos().y()});
+    const QString text = cell ? eventText(cell->col, cell->row) : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        // Shown as long as the pointer stays inside this cell.
+        const Rect r = calendar_.CellRect(cell->col, cell->row);
+        QToolTip::showText(help->globalPos(), text, this,
+                           QRect(r.left, r.top, r.Width(), r.Height()));
+    }
+    return true;
 }
 
 QSize JulianCalendarWidget::sizeHint() const {

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "calendar/julian_calendar.h"
 #include "calendar/locale_names.h"
@@ -33,12 +35,20 @@ class JulianCalendarWidget : public QWidget {
     // day of the year. Repaints and tells screen readers.
     void setDayNumbers(bool showJulianDayNumber, bool showNone);
 
+    // The user's events of one month, lines per day (index 0 the 1st): a
+    // mark in each day that has any, the lines in its tooltip and after its
+    // description. Repaints and tells screen readers.
+    void setEventLines(int year, int month, std::vector<std::vector<std::string>> linesByDay);
+    // A day cell's event lines as one text, a line each; empty without.
+    QString eventText(int col, int row) const;
+
     QSize sizeHint() const override;
 
   signals:
     void doubleClicked();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -452,6 +452,8 @@ class MainFormTest : public QObject {
         CompareMenu(*form.findChild<QMenu*>(QStringLiteral("File1")),
                     {{"Print1", "&Print Planner or Calendar...", "Print Calendar for current month",
                       true, kPlain},
+                     {"Calendars1", "&Calendars...",
+                      "Choose the calendars whose events the grid shows", true, kPlain},
                      Separator("N7"),
                      {"Exit1", "E&xit", "Exit this program", true, kPlain}});
         const QList<QAction*> barActions = bar->actions();

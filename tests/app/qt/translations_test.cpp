@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "app/qt/main_form.h"
+#include "dialogs/qt/calendars_form.h"
 #include "dialogs/qt/date_diff_form.h"
 #include "dialogs/qt/donate_form.h"
 #include "dialogs/qt/enter_date_form.h"
@@ -230,6 +231,9 @@ class TranslationsTest : public QObject {
         DonationReminder reminder = DonationReminder::NothingStored(day);
         TDonateForm donate(nullptr, reminder, DonationServices{&shell, [day] { return day; }, {}});
         CheckCaptions(language + QStringLiteral(" donation"), donate);
+        CalendarSources sources;
+        TCalendarsForm calendars(nullptr, sources, {}, {});
+        CheckCaptions(language + QStringLiteral(" calendars"), calendars);
     }
 
     QTemporaryDir registryDir_;

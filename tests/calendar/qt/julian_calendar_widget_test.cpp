@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QWheelEvent>
+#include <QToolTip>
 #include <QtTest>
 
 using tessarine::ColorSet;
@@ -215,6 +216,42 @@ class JulianCalendarWidgetTest : public QObject {
         QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2025, 4, 15));
         turn(QPoint(0, 120), Qt::ShiftModifier);
         QCOMPARE(calendar().SelectedDate(), EncodeDateSerial(2024, 4, 15));
+    }
+
+    // The day's events follow its number for screen readers and fill its
+    // tooltip; days without events, and other months, have none.
+    void eventsReachTheTooltipAndTheDescription() {
+        std::vector<std::vector<std::string>> days(31);
+        days[14] = {"Holiday", "09:30 Dentist"};
+        host->grid->setEventLines(2025, 3, days);
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(host->grid)->tableInterface();
+        struct Case {
+            bool julian;
+            bool none;
+            QString fifteenth;
+        };
+        const Case cases[] = {{false, false, "2025 074\nHoliday\n09:30 Dentist"},
+                              {true, false, "2460750\nHoliday\n09:30 Dentist"},
+                              {false, true, "Holiday\n09:30 Dentist"}};
+        for (const Case& c : cases) {
+            host->grid->setDayNumbers(c.julian, c.none);
+            QCOMPARE(table->cellAt(3, 6)->text(QAccessible::Description), c.fifteenth);
+            QCOMPARE(table->cellAt(1, 6)->text(QAccessible::Description),
+                     c.none ? QString() : host->grid->calendar().DayNumberCaption(6, 1).c_str());
+        }
+        const auto tooltip = [this](int col, int row) {
+            const QPoint at = CentreOf(*host->grid, col, row);
+            QHelpEvent help(QEvent::ToolTip, at, host->grid->mapToGlobal(at));
+            QApplication::sendEvent(host->grid, &help);
+            return help.isAccepted() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltip(6, 3), QStringLiteral("Holiday\n09:30 Dentist"));
+        QCOMPARE(tooltip(6, 1), QString());
+
+        calendar().NextMonth();
+        QVERIFY(table->cellAt(3, 6)->text(QAccessible::Description).indexOf("Holiday") < 0);
+        QCOMPARE(tooltip(6, 3), QString());
     }
 
     void doubleClickIsSignalled() {

@@ -1,0 +1,202 @@
+#include "app/qt/event_calendar_loader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QThread>
+#include <QTime>
+#include <algorithm>
+#include <utility>
+
+#include "calendar/date_serial.h"
+
+namespace tessarine {
+
+namespace {
+
+// Changes come in bursts while an editor saves; one read follows the last.
+constexpr int kReloadDelayMs = 300;
+
+std::string TranslateError(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw CalendarReadError(path, 0,
+                                TESSARINE_TRANSLATE_NOOP("Errors", "The file cannot be opened."));
+    }
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string LineOf(const DayEvent& event) {
+    if (!event.ShowsTime()) return event.summary;
+    const QString time = QLocale().toString(QTime(event.hour, event.minute), QLocale::ShortFormat);
+    return time.toStdString() + " " + event.summary;
+}
+
+}  // namespace
+
+EventCalendarLoader::EventCalendarLoader(CalendarAddressReader* addresses, QObject* parent)
+    : QObject(parent), addresses_(addresses) {
+    reloadTimer_.setSingleShot(true);
+    reloadTimer_.setInterval(kReloadDelayMs);
+    connect(&reloadTimer_, &QTimer::timeout, this, [this] { load(sources_); });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this,
+            [this](const QString&) { reloadTimer_.start(); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
+            &EventCalendarLoader::directoryChanged);
+}
+
+EventCalendarLoader::~EventCalendarLoader() {
+    // A read under way holds no pointer to the loader but its result event.
+    for (QThread* worker : workers_) {
+        worker->wait();
+        delete worker;
+    }
+}
+
+void EventCalendarLoader::load(const CalendarSources& sources) {
+    sources_ = sources;
+    ++generation_;
+    outcomes_.clear();
+    pending_ = 0;
+    watchFiles();
+
+    Bodies files;
+    for (const CalendarSource& source : sources_.Entries()) {
+        if (!source.shown) continue;
+        if (!source.IsAddress()) {
+            files.emplace_back(source.location, std::nullopt);
+        } else if (addresses_ != nullptr) {
+            ++pending_;
+            const unsigned generation = generation_;
+            addresses_->Fetch(source.location,
+                              [this, generation, location = source.location](
+                                  std::optional<std::string> body, QString problem) {
+                                  if (generation != generation_) return;
+                                  if (body) {
+                                      readOnWorker({{location, std::move(body)}});
+                                  } else {
+                                      std::map<std::string, Outcome> failed;
+                                      failed[location].fetchProblem = problem;
+                                      accept(generation, std::move(failed));
+                                  }
+                              });
+        }
+    }
+    if (files.empty() && pending_ == 0) {
+        accept(generation_, {});
+        return;
+    }
+    if (!files.empty()) {
+        // The fetches started above count once each; the files once together.
+        ++pending_;
+        readOnWorker(std::move(files));
+    }
+}
+
+void EventCalendarLoader::readOnWorker(Bodies bodies) {
+    const unsigned generation = generation_;
+    QThread* worker = QThread::create([this, generation, bodies = std::move(bodies)] {
+        std::map<std::string, Outcome> outcomes;
+        for (const auto& [location, body] : bodies) {
+            Outcome& outcome = outcomes[location];
+            try {
+                outcome.calendar =
+                    EventCalendar::Read(body ? *body : ReadFileBytes(location), location);
+            } catch (const CalendarReadError& error) {
+                outcome.error = error;
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, outcomes = std::move(outcomes)]() mutable {
+                accept(generation, std::move(outcomes));
+            },
+            Qt::QueuedConnection);
+    });
+    workers_.push_back(worker);
+    connect(worker, &QThread::finished, this, [this, worker] {
+        workers_.erase(std::remove(workers_.begin(), workers_.end(), worker), workers_.end());
+        worker->deleteLater();
+    });
+    worker->start(QThread::LowPriority);
+}
+
+void EventCalendarLoader::accept(unsigned generation, std::map<std::string, Outcome> outcomes) {
+    if (generation != generation_) return;
+    for (auto& [location, outcome] : outcomes) outcomes_[location] = std::move(outcome);
+    if (pending_ > 0) --pending_;
+    // Each calendar in the order the list shows them.
+    shown_ = EventCalendarSet();
+    for (const CalendarSource& source : sources_.Entries()) {
+        const auto found = outcomes_.find(source.location);
+        if (source.shown && found != outcomes_.end() && found->second.calendar) {
+            shown_.Add(*found->second.calendar);
+        }
+    }
+    if (pending_ == 0) emit loaded();
+}
+
+std::vector<std::vector<std::string>> EventCalendarLoader::monthLines(int year, int month) const {
+    if (shown_.Calendars().empty()) return {};
+    const int length = MonthLength(year, month);
+    const DateSerial first =
+        EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 1);
+    const EventDays days = shown_.EventsOfDays(first, first + length - 1);
+    std::vector<std::vector<std::string>> lines(static_cast<std::size_t>(length));
+    for (int day = 0; day < length; ++day) {
+        for (const DayEvent& event : days.On(first + day)) {
+            lines[static_cast<std::size_t>(day)].push_back(LineOf(event));
+        }
+    }
+    return lines;
+}
+
+QStringList EventCalendarLoader::problems() const {
+    QStringList messages;
+    for (const CalendarSource& source : sources_.Entries()) {
+        const auto found = outcomes_.find(source.location);
+        if (!source.shown || found == outcomes_.end()) continue;
+        if (found->second.error) {
+            messages << QString::fromStdString(found->second.error->Message(TranslateError));
+        } else if (!found->second.fetchProblem.isEmpty()) {
+            messages << found->second.fetchProblem;
+        }
+    }
+    return messages;
+}
+
+void EventCalendarLoader::watchFiles() {
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    for (const CalendarSource& source : sources_.Entries()) {
+        if (!source.shown || source.IsAddress()) continue;
+        const QString path = QString::fromStdString(source.location);
+        const QString folder = QFileInfo(path).absolutePath();
+        if (QFileInfo::exists(path)) watcher_.addPath(path);
+        // The folder tells when a replaced or missing file appears again.
+        if (QFileInfo::exists(folder) && !watcher_.directories().contains(folder)) {
+            watcher_.addPath(folder);
+        }
+    }
+}
+
+void EventCalendarLoader::directoryChanged(const QString& directory) {
+    for (const CalendarSource& source : sources_.Entries()) {
+        if (!source.shown || source.IsAddress()) continue;
+        const QString path = QString::fromStdString(source.location);
+        if (QFileInfo(path).absolutePath() == directory && !watcher_.files().contains(path) &&
+            QFileInfo::exists(path)) {
+            reloadTimer_.start();
+            return;
+        }
+    }
+}
+
+}  // namespace tessarine

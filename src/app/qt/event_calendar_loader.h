@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/calendar_sources.h"
+#include "events/calendar_read_error.h"
+#include "events/event_calendar.h"
+#include "events/event_calendar_set.h"
+
+class QThread;
+
+namespace tessarine {
+
+// Brings the body of a calendar published at a web address. The loader
+// asks it for every shown address; without one, addresses are listed but
+// not shown.
+class CalendarAddressReader {
+  public:
+    virtual ~CalendarAddressReader() = default;
+    // Called on the GUI thread: the body, or nothing and the message (in the
+    // user's language, naming the address) that tells why not.
+    using Done = std::function<void(std::optional<std::string> body, QString problem)>;
+    // Calls done later, on the GUI thread, never from inside this call.
+    virtual void Fetch(const std::string& address, Done done) = 0;
+};
+
+// Reads the user's shown calendars off the GUI thread and answers the event
+// lines of a month from them. Files are read again when they change on
+// disk, also after an editor replaced them with a new file.
+class EventCalendarLoader : public QObject {
+    Q_OBJECT
+  public:
+    explicit EventCalendarLoader(CalendarAddressReader* addresses = nullptr,
+                                 QObject* parent = nullptr);
+    ~EventCalendarLoader() override;
+
+    // Reads the shown sources of `sources` anew; loaded() follows.
+    void load(const CalendarSources& sources);
+    const CalendarSources& sources() const { return sources_; }
+
+    // One list of lines per day of the month: all-day events first, then by
+    // start time, the time in the locale's short form before the summary.
+    std::vector<std::vector<std::string>> monthLines(int year, int month) const;
+    // A message per shown source that could not be read.
+    QStringList problems() const;
+
+  signals:
+    // Every calendar of the last load has been read or refused.
+    void loaded();
+
+  private:
+    struct Outcome {
+        std::optional<EventCalendar> calendar;
+        std::optional<CalendarReadError> error;
+        QString fetchProblem;
+    };
+    using Bodies = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+    // Reads each body (a file's when it has none) on a worker thread.
+    void readOnWorker(Bodies bodies);
+    void accept(unsigned generation, std::map<std::string, Outcome> outcomes);
+    void watchFiles();
+    void directoryChanged(const QString& directory);
+
+    CalendarAddressReader* addresses_;
+    CalendarSources sources_;
+    unsigned generation_ = 0;
+    int pending_ = 0;
+    std::map<std::string, Outcome> outcomes_;
+    EventCalendarSet shown_;
+    QFileSystemWatcher watcher_;
+    QTimer reloadTimer_;
+    std::vector<QThread*> workers_;
+};
+
+}  // namespace tessarine

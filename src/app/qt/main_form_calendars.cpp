@@ -1,0 +1,78 @@
+// The user's own calendars: their list, the dialog that edits it, and the
+// marks and lines they put on the grid.
+
+#include <memory>
+
+#include "app/qt/event_calendar_loader.h"
+#include "app/qt/main_form.h"
+#include "calendar/qt/julian_calendar_widget.h"
+#include "dialogs/qt/calendars_form.h"
+#include "platform/qt/dialog_runner.h"
+#include "platform/reg_hive_store.h"
+
+namespace tessarine {
+
+namespace {
+
+// The hive files as they are, read only: opening the calendars' key there
+// never creates it, so a user without calendars gets no new key.
+std::unique_ptr<Registry> ReadOnlyHiveStore() {
+    RegHiveStoreOptions options;
+    options.can_write = [](const std::filesystem::path&) { return false; };
+    return std::make_unique<RegHiveStore>(ResolveHiveLocations(), std::move(options));
+}
+
+}  // namespace
+
+void TjulCalMainForm::StartCalendars() {
+    try {
+        calendarSources_ = CalendarSources::Read(*ReadOnlyHiveStore());
+    } catch (const RegistryError&) {
+        // A store that cannot be read shows its message with the settings;
+        // the grid then simply shows no events.
+        return;
+    }
+    if (calendarSources_.Empty()) return;
+    CalendarsChanged();
+}
+
+void TjulCalMainForm::CalendarsChanged() {
+    if (calendars_ == nullptr) {
+        calendars_ = new EventCalendarLoader(calendarAddresses_, this);
+        connect(calendars_, &EventCalendarLoader::loaded, this, [this] {
+            ShowEventLines();
+            if (calendarsForm_ != nullptr) calendarsForm_->setProblems(calendars_->problems());
+        });
+    }
+    calendars_->load(calendarSources_);
+}
+
+void TjulCalMainForm::ShowEventLines() {
+    if (calendars_ == nullptr || calendar1_ == nullptr) return;
+    const TJulianCalendar& grid = calendar1_->calendar();
+    calendar1_->setEventLines(grid.Year(), grid.Month(),
+                              calendars_->monthLines(grid.Year(), grid.Month()));
+}
+
+void TjulCalMainForm::Calendars1Click() {
+    RunCommand([this] {
+        TCalendarsForm form(
+            this, calendarSources_,
+            [this] {
+                RunCommand([this] {
+                    CalendarsChanged();
+                    calendarSources_.Write(*registry_);
+                    ShowStoreNotices();
+                });
+            },
+            [this](const std::string& topic) { StartMyHelp(topic); });
+        if (calendars_ != nullptr) form.setProblems(calendars_->problems());
+        calendarsForm_ = &form;
+        // Ends with the dialog, also when the run fails.
+        const std::unique_ptr<TCalendarsForm*, void (*)(TCalendarsForm**)> forget(
+            &calendarsForm_, [](TCalendarsForm** open) { *open = nullptr; });
+        RunDialog(dialogRunner_, form);
+    });
+}
+
+}  // namespace tessarine

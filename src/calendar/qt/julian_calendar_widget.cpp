@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QWheelEvent>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <utility>
 
 #include "calendar/qt/grid_accessible.h"

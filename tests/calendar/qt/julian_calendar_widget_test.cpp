@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QWheelEvent>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QtTest>
 
 using tessarine::ColorSet;

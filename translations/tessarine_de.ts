@@ -244,10 +244,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>The file cannot be opened.</source>
@@ -259,7 +261,7 @@
     </message>
     <message>
         <source>This END closes no component that is open.</source>
-        <translation>Dieses END schließt keinen offenen Abschnitt.</translation>
+        <translation>Dieses END schließt keine geöffnete Komponente.</translation>
     </message>
     <message>
         <source>This END does not match the last BEGIN.</source>
@@ -267,13 +269,15 @@
     </message>
     <message>
         <source>This component is never ended: the file may be cut short.</source>
-        <translation>Dieser Abschnitt wird nie beendet: Die Datei ist vielleicht abgeschnitten.</translation>
-        <translation>Dieses END schließt keine geöffnete Komponente.</translation>
+        <translation>Diese Komponente wird nie beendet: Die Datei ist vielleicht abgeschnitten.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
         <translation>Die Datei kann nicht als iCalendar gelesen werden.</translation>
-        <translation>Dieses END schließt keine offene Komponente.</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2).</source>
+        <translation>Der Kalender %1 kann nicht abgerufen werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -388,7 +392,7 @@
     </message>
     <message>
         <source>+%1 more</source>
-        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 weitere</translation>
     </message>
 </context>
 <context>

@@ -244,10 +244,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>A calendar that cannot be read: %1 its file or address, %2 the line, %3 the reason.</extracomment>
+        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <source>The file cannot be opened.</source>
@@ -255,11 +257,11 @@
     </message>
     <message>
         <source>This is not an iCalendar file.</source>
-        <translation>Este no es un archivo iCalendar.</translation>
+        <translation>Esto no es un archivo iCalendar.</translation>
     </message>
     <message>
         <source>This END closes no component that is open.</source>
-        <translation>Este END no cierra ninguna sección abierta.</translation>
+        <translation>Este END no cierra ningún componente abierto.</translation>
     </message>
     <message>
         <source>This END does not match the last BEGIN.</source>
@@ -267,13 +269,15 @@
     </message>
     <message>
         <source>This component is never ended: the file may be cut short.</source>
-        <translation>Esta sección nunca termina: puede que el archivo esté cortado.</translation>
-        <translation>Esto no es un archivo iCalendar.</translation>
-        <translation>Este END no cierra ningún componente abierto.</translation>
+        <translation>Este componente nunca se cierra: puede que el archivo esté cortado.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
         <translation>El archivo no se puede leer como iCalendar.</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2).</source>
+        <translation>No se puede obtener el calendario %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -388,7 +392,7 @@
     </message>
     <message>
         <source>+%1 more</source>
-        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 más</translation>
     </message>
 </context>
 <context>

@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>This END closes no component that is open.</source>
-        <translation>Ce END ne ferme aucune section ouverte.</translation>
+        <translation>Ce END ne ferme aucun composant ouvert.</translation>
     </message>
     <message>
         <source>This END does not match the last BEGIN.</source>
@@ -269,13 +269,15 @@
     </message>
     <message>
         <source>This component is never ended: the file may be cut short.</source>
-        <translation>Cette section n’est jamais terminée&#xa0;: le fichier est peut-être tronqué.</translation>
-        <translation>Ce END ne ferme aucun composant ouvert.</translation>
-        <translation>Ce END ne ferme aucun composant ouvert.</translation>
+        <translation>Ce composant n’est jamais terminé : le fichier est peut-être tronqué.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
         <translation>Le fichier ne peut pas être lu comme iCalendar.</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2).</source>
+        <translation>Le calendrier %1 ne peut pas être récupéré (%2).</translation>
     </message>
 </context>
 <context>
@@ -390,7 +392,7 @@
     </message>
     <message>
         <source>+%1 more</source>
-        <extracomment>The last line of a day box whose events do not all fit: %1 counts those left out.</extracomment>
+        <translation>+%1 autres</translation>
     </message>
 </context>
 <context>
@@ -482,34 +484,34 @@ Writes calendar pages, one page per printed sheet, to FILE.pdf.
 Exit status: 0 written, 1 the file could not be written or a calendar could
 not be read, 2 bad arguments.
 </source>
-        <translation>Usage : tessarine-pdf [OPTION]... --output FICHIER.pdf
-  ou :  tessarine-pdf --list-formats | --help | --version
+        <translation>Usage&#xa0;: tessarine-pdf [OPTION]... --output FICHIER.pdf
+  ou&#xa0;:  tessarine-pdf --list-formats | --help | --version
 
 Écrit des pages de calendrier, une page par feuille imprimée, dans FICHIER.pdf.
 
-  --format N|NOM       format de page par numéro ou par nom (voir --list-formats) ;
+  --format N|NOM       format de page par numéro ou par nom (voir --list-formats)&#xa0;;
                        0 par défaut
-  --pages 1..13        pages consécutives ; 1 par défaut
-  --date YYYY-MM-DD    la date de départ des pages, de 1582-01-01 à 3000-12-31 ;
+  --pages 1..13        pages consécutives&#xa0;; 1 par défaut
+  --date YYYY-MM-DD    la date de départ des pages, de 1582-01-01 à 3000-12-31&#xa0;;
                        aujourd’hui par défaut
-  --days doy|jdn|none  second nombre dans les cases de la vue mensuelle : jour
-                       de l’année, jour julien chronologique ou rien ; doy par
+  --days doy|jdn|none  second nombre dans les cases de la vue mensuelle&#xa0;: jour
+                       de l’année, jour julien chronologique ou rien&#xa0;; doy par
                        défaut
-  --paper letter|a4    taille de la feuille ; par défaut celle de la langue du
+  --paper letter|a4    taille de la feuille&#xa0;; par défaut celle de la langue du
                        système
-  --output FICHIER.pdf le fichier PDF à écrire, ou - pour la sortie standard ;
+  --output FICHIER.pdf le fichier PDF à écrire, ou - pour la sortie standard&#xa0;;
                        un fichier existant n’est remplacé que par un nouveau
-                       fichier complet ; une FIFO ou un périphérique reçoit
+                       fichier complet&#xa0;; une FIFO ou un périphérique reçoit
                        l’écriture, sans jamais être remplacé
   --calendar FICHIER|ADRESSE
                        un fichier iCalendar, ou une adresse https://, http://
                        ou webcal:// (webcal:// est récupéré en http://), dont
-                       les pages listent les événements ; peut être donné
+                       les pages listent les événements&#xa0;; peut être donné
                        plusieurs fois. Les copies récupérées sont conservées
                        dans $XDG_CACHE_HOME/tessarine et servent quand
                        l’adresse est injoignable
 
-Code de retour : 0 écrit, 1 le fichier n’a pas pu être écrit ou un calendrier
+Code de retour&#xa0;: 0 écrit, 1 le fichier n’a pas pu être écrit ou un calendrier
 n’a pas pu être lu, 2 arguments incorrects.
 </translation>
     </message>
@@ -519,7 +521,7 @@ n’a pas pu être lu, 2 arguments incorrects.
     </message>
     <message>
         <source>calendar %1 cannot be read: %2</source>
-        <translation>le calendrier %1 ne peut pas être lu : %2</translation>
+        <translation>le calendrier %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>calendar %1 cannot be fetched (%2), and no copy of it was kept before</source>
@@ -527,7 +529,7 @@ n’a pas pu être lu, 2 arguments incorrects.
     </message>
     <message>
         <source>calendar %1 cannot be fetched (%2); printing the copy kept from before</source>
-        <translation>le calendrier %1 ne peut pas être récupéré (%2) ; impression de la copie conservée</translation>
+        <translation>le calendrier %1 ne peut pas être récupéré (%2)&#xa0;; impression de la copie conservée</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The user's own calendars: their list, the dialog that edits it, and the
 // marks and lines they put on the grid.
 
+#include <QTimer>
 #include <memory>
 
 #include "app/qt/event_calendar_loader.h"
@@ -13,6 +14,8 @@
 namespace tessarine {
 
 namespace {
+
+constexpr int kCalendarRefreshMs = 60 * 60 * 1000;
 
 // The hive files as they are, read only: opening the calendars' key there
 // never creates it, so a user without calendars gets no new key.
@@ -39,6 +42,11 @@ void TjulCalMainForm::StartCalendars() {
 void TjulCalMainForm::CalendarsChanged() {
     if (calendars_ == nullptr) {
         calendars_ = new EventCalendarLoader(calendarAddresses_, this);
+        // Published calendars change: fetched again every hour.
+        auto* hourly = new QTimer(calendars_);
+        connect(hourly, &QTimer::timeout, calendars_,
+                [this] { calendars_->load(calendarSources_); });
+        hourly->start(kCalendarRefreshMs);
         connect(calendars_, &EventCalendarLoader::loaded, this, [this] {
             ShowEventLines();
             if (calendarsForm_ != nullptr) calendarsForm_->setProblems(calendars_->problems());

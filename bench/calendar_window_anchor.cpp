@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anchor of the start-up benchmark: the smallest program that shows a
 // window of the main window's outer size holding the toolkit's own calendar.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date arithmetic beside the standard library's calendar conversions,
 // over every day of the supported span, both reading the same fields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of 13 weeks of days (the days of 13 Weekly Planner pages) from a
 // calendar of 10,000 events, 1,000 of them weekly series, in Europe/Berlin
 // with its VTIMEZONE; and from one of 100,000 events made the same way: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and prints how long it took until a top-level window
 // whose title contains the given text first showed a drawn frame. Then,
 // after a pause, prints the program's resident memory, and ends it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One date step of the month grid with its full repaint: on the recording
 // canvas (the core alone), and as the widget painting into an image beside
 // the toolkit's own calendar widget doing the same.

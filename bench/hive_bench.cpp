@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store at scale: parsing hives of 10^3..10^5 keys (linear
 // time expected), and the start-up read of the settings record from a store
 // whose machine hive holds 10^5 keys.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tessarine-pdf writing 13 pages of every print format, beside "pcal -j 1
 # 2025 13 | ps2pdf - out.pdf" in the same run, interleaved: whole-process
 # wall time (median of RUNS), peak memory (maximum resident set,

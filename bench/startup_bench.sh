@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the whole program beside a minimal window holding the
 # toolkit's own calendar (bench/calendar_window_anchor.cpp), interleaved in
 # one run on a private virtual display without a window manager: launch to

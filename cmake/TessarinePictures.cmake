@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's pictures: each SVG under share/images drawn by rsvg-convert at
 # 1x and 2x of every size the windows show it at, into
 # <build>/pictures/<name>-<w>x<h>[@2x].png, and compiled into the platform

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two builds of the same commit make the same package, wherever they are
 # built and whenever.
 

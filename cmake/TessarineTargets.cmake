@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers that keep the per-area targets uniform.
 
 function(tessarine_compile_options target)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's translations: translations/tessarine_<language>.ts compiled
 # by lrelease into the Qt core library both programs link, as resources under
 # :/i18n. Building never runs lupdate, so the .ts files change only when

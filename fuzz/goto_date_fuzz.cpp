@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The go-to-date parser on arbitrary text: it never fails, and every date it
 // accepts is a real day within the supported years.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hive parser on arbitrary bytes: it either refuses them with
 // HiveFormatError or gives a hive that every look-up finds again and that
 // survives writing and reading back unchanged.

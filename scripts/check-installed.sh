@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the installed package as a new user would: from / with an empty home
 # folder, the command-line tool (with its font-embedding writer) and its
 # manual page; then the program started by its menu entry's Exec line in the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package a second time, from a fresh build folder elsewhere,
 # and compares it byte for byte with the package of the default preset's
 # folder: two builds of one commit must give the same package. Where they

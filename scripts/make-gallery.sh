@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders one page of each print layout (portrait, and one wide example) with
 # tessarine-pdf and pdftoppm into small greyscale PNGs under docs/formats/,
 # for the README's Printing section. Every picture must stay under 60 KB.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/main-window.png, the picture the README and the AppStream data
 # show: the built program's main window on a virtual display with a window
 # manager, with settings of its own so that nobody's choices show.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Tessarine needs to build, run and test,
 # skipping the ones already present. Needs root (or sudo). Extra packages
 # (such as the fuzzing compiler) may be named as arguments.

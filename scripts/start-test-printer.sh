@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a local CUPS queue "PDF" (cups-pdf) the system's default printer, so
 # that the end-to-end print test has a real printer to print on. Safe to run
 # again: it only starts and creates what is not there yet. Run as root, after

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings translations/*.ts up to date with the texts in the sources: new
 # texts appear unfinished, texts gone from the sources are dropped. Run it
 # after changing user-visible texts, then translate what is unfinished.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/event_calendar_set.h"
 
 #include <utility>

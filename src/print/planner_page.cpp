@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/planner_page.h"
 
 #include "print/day_event_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/weekly_planner.h"
 
 #include "print/day_caption.h"

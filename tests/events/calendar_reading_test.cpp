@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading calendars as their authors wrote them, and refusing with a clear
 // message what is no calendar.
 

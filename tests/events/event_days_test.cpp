@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which local days an occurrence belongs to, and the order within a day.
 
 #include <gtest/gtest.h>

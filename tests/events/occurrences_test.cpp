@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Series with changed, cancelled, excluded and added occurrences, across a
 // change of the clocks, and how long an event lasts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recurrence examples of RFC 5545 (section 3.8.5.3), each with the
 // dates the RFC lists for it, read in the zone they are written in.
 

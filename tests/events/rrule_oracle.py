@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random recurrence rules and their occurrences as python3-dateutil reads them.
 
 Writes an iCalendar file of COUNT events, one random RRULE each, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random recurrence rules, read by us (through libical) and by an
 // independent implementation: Debian's python3-dateutil, through
 // rrule_oracle.py. The system's interpreter is named so that another one

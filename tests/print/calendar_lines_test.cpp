@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calendar's events on the pages of every layout, printed on a recording
 // Letter printer: lines under the day's caption in the planners and the
 // month, a bold day number in the year layouts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planner and year layouts, printed through the page loop on a recording
 // Letter printer (600 dpi, quarter-inch strips, so 0.75-inch margins): each
 // page's dates come from the job as they do for a user.

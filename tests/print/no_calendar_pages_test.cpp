@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages printed without a calendar stay exactly what they were before
 // calendars could be printed: the standard-font PDF of every format, byte for
 // byte, against digests recorded from the program as it was; and so are

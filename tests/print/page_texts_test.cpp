@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the layouts write on paper go through the job's translator;
 // without one, or with a translation that does not fit, they stay English.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessarine-pdf-embed: tessarine-pdf's writer for pages whose text the PDF
 // standard fonts lack. It draws through Qt's PDF writer and embeds the
 // system's fonts; it takes tessarine-pdf's command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessarine-pdf: the calendar's printed pages, written to one PDF file.
 //
 // Pages name their font, Arial, without embedding it (readers have it or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tessarine-pdf, shared by the writer of standard-font
 // PDFs and the one that embeds the system's fonts.
 

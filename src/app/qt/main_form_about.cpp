@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up splash, the About window and the donation dialog as the main
 // window opens them, and the reminder as it closes.
 

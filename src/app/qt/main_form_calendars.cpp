@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own calendars: their list, the dialog that edits it, and the
 // marks and lines they put on the grid.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marked-date commands of the main window. The marks, the go-to-date
 // parsing and the dialogs live in DateCommands; these handlers bind the two
 // menus to it and run each command at the window's error edge.

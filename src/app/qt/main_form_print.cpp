@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command of the main window: the print job reads the grid's date
 // and display mode at the moment the command starts.
 

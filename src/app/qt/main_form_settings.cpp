@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour sets, the day-number display modes and the stored settings
 // record of the main window.
 

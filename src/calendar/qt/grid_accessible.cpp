@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/qt/grid_accessible.h"
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/qt/qpainter_canvas.h"
 
 #include <QPaintDevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/font_config_warm_up.h"
 
 #include <system_error>

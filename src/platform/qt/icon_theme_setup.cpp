@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/icon_theme_setup.h"
 
 #include <QIcon>

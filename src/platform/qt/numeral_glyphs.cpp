@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/numeral_glyphs.h"
 
 #include <QPointF>

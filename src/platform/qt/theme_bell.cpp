@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/theme_bell.h"
 
 #ifdef TESSARINE_HAVE_CANBERRA

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/qt/printer_facts.h"
 
 #include <cups/cups.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the main window's Print button on the system's default
 // printer, a cups-pdf queue (scripts/start-test-printer.sh sets one up), and
 // the PDFs that queue writes, read back with pdftotext. Without that queue

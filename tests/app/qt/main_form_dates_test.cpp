@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marked-date commands as the user reaches them in the main window:
 
 #include "support/test_dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command as the user starts it from the main window: the grid's
 // date and display mode reach the pages, failures reach the window's error
 // display once, and the window goes on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour sets and display modes as the user chooses them from the menus,
 // and their record in the machine hive across runs of the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in the user's language: started under a German locale it shows
 // German menus and Qt's own German buttons; in every language the .ts files
 // are complete, every menu and dialog keeps its accelerator letters unique,

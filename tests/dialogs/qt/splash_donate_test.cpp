@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only Qt can show of the splash/About window and the donation dialog;
 // the reminder's rules are tested in the core.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end on the "PDF-Strip" queue (scripts/start-test-printer.sh): a
 // cups-pdf queue whose portrait A4 sheet has a 100 pt unprintable strip on
 // its left edge only. CUPS prints a landscape page turned a quarter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF device behind the page engine: one page per print document in its
 // own orientation, opaque text, grey boxes, and a file that appears only
 // when it is complete.

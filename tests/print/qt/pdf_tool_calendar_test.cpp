@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessarine-pdf with --calendar: a crowded week from a file lands in its day
 // boxes, and a calendar served over HTTP prints through http:// and
 // webcal://, then from the kept copy once the server is gone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tessarine-pdf and checks the pages it writes, read back with
 // pdftotext -bbox. The inch geometry is checked on pages with embedded fonts,
 // whose text boxes readers take from the fonts themselves; the standard-font

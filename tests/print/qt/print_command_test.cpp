@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command from the main window's point of view: the dialog is
 // scripted, the pages go to a recording printer, failures to an observed
 // error display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print-format dialog: its controls as designed, and what each way of
 // closing it writes into the job.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/qt/pdf_text_helpers.h"
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing module's entry point. The program opens the module only when
 // it first prints (see default_printer.cpp), so the print support library
 // and the printer's code stay out of every start-up.

@@ -52,6 +52,19 @@ class ChooseFormat : public DialogRunner {
     int pages_;
 };
 
+// The main window's services for a print: the format chosen, the shell
+// recorded, and every error message collected.
+MainFormServices PrintingServices(ChooseFormat& runner, RecordingShell& shell,
+                                  QStringList& errors) {
+    MainFormServices services;
+    services.shell = &shell;
+    services.dialogRunner = &runner;
+    services.showError = [&errors](QWidget*, const std::string& message) {
+        errors << QString::fromStdString(message);
+    };
+    return services;
+}
+
 }  // namespace
 
 class MainFormCupsPrintTest : public QObject {
@@ -84,13 +97,7 @@ class MainFormCupsPrintTest : public QObject {
         ChooseFormat runner(0, 2);
         QStringList errors;
         RecordingShell shell;
-        MainFormServices services;
-        services.shell = &shell;
-        services.dialogRunner = &runner;
-        services.showError = [&errors](QWidget*, const std::string& message) {
-            errors << QString::fromStdString(message);
-        };
-        TjulCalMainForm form(std::move(services));
+        TjulCalMainForm form(PrintingServices(runner, shell, errors));
         form.show();
         form.Calendar1()->calendar().SetSelectedDate(EncodeDateSerial(2031, 5, 10));
         QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("btnPrint")), Qt::LeftButton);
@@ -173,13 +180,7 @@ class MainFormCupsPrintTest : public QObject {
         ChooseFormat runner(0, 3);
         QStringList errors;
         RecordingShell shell;
-        MainFormServices services;
-        services.shell = &shell;
-        services.dialogRunner = &runner;
-        services.showError = [&errors](QWidget*, const std::string& message) {
-            errors << QString::fromStdString(message);
-        };
-        TjulCalMainForm form(std::move(services));
+        TjulCalMainForm form(PrintingServices(runner, shell, errors));
         form.show();
         // File > Print..., then the dialog's Print button.
         QAction* print = form.findChild<QAction*>(QStringLiteral("Print1"));

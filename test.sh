@@ -7,6 +7,12 @@ cd "$(dirname "$0")"
 
 preset=${1:-default}
 scripts/setup-debian.sh
+# The end-to-end print tests print on a real CUPS queue.
+if [[ $(id -u) -eq 0 ]]; then
+    scripts/start-test-printer.sh
+else
+    sudo scripts/start-test-printer.sh
+fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" --output-on-failure

@@ -30,7 +30,7 @@ class LandscapeStripPrintTest : public QObject {
   private slots:
     void initTestCase() {
         if (!testing::QueueDevice(QStringLiteral("PDF-Strip")).contains("cups-pdf:")) {
-            QSKIP("No PDF-Strip queue: as root, run scripts/start-test-printer.sh.");
+            QFAIL("No PDF-Strip queue: as root, run scripts/start-test-printer.sh.");
         }
         qputenv("PRINTER", "PDF-Strip");
         SetUpFontSubstitutes();

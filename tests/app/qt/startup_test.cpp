@@ -132,7 +132,20 @@ class StartupTest : public QObject {
                     }
                 });
             }
-            process.start(Program(), {});
+            // The ordinary user may not reach the build tree (a checkout under
+            // root's home): it runs a copy from a folder it can open.
+            QTemporaryDir programCopy;
+            QString program = Program();
+            if (dropPrivileges) {
+                program = programCopy.filePath(QStringLiteral("tessarine"));
+                QVERIFY(QFile::copy(Program(), program));
+                QVERIFY(QFile::setPermissions(
+                    programCopy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::ExeOther));
+                QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner |
+                                                           QFile::ReadOther | QFile::ExeOther));
+            }
+            process.start(program, {});
             QVERIFY2(process.waitForStarted(30000), stage.name);
             QVERIFY2(WaitUntilCatching(process, SIGTERM), stage.name);
             if (stage.signalAfterMs > 0) {

@@ -29,10 +29,13 @@ std::vector<std::string> ReadTexts(RegistryKey& key, std::string_view name) {
 
 }  // namespace
 
+bool HasCalendarAddressScheme(std::string_view text) {
+    return std::any_of(kAddressSchemes.begin(), kAddressSchemes.end(),
+                       [text](std::string_view scheme) { return StartsWithNoCase(text, scheme); });
+}
+
 bool CalendarSource::IsAddress() const {
-    return std::any_of(
-        kAddressSchemes.begin(), kAddressSchemes.end(),
-        [this](std::string_view scheme) { return StartsWithNoCase(location, scheme); });
+    return HasCalendarAddressScheme(location);
 }
 
 bool IsCalendarAddress(std::string_view text) {

@@ -24,6 +24,10 @@ struct CalendarSource {
     bool operator==(const CalendarSource&) const = default;
 };
 
+// Whether text names an address rather than a file: "https://", "http://"
+// or "webcal://" in any case, whatever follows.
+bool HasCalendarAddressScheme(std::string_view text);
+
 // Whether text is an address a calendar can be fetched from: "https://",
 // "http://" or "webcal://" (any case) followed by a host without blanks.
 bool IsCalendarAddress(std::string_view text);

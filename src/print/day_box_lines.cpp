@@ -46,7 +46,9 @@ std::string CutToWidth(const std::string& text, double width, const TextWidthMea
     return start + kEllipsis;
 }
 
-std::string EventLine(const DayEvent& event, const EventTimeFormatter& formatTime) {
+}  // namespace
+
+std::string DayEventLine(const DayEvent& event, const EventTimeFormatter& formatTime) {
     if (!event.ShowsTime()) {
         return event.summary;
     }
@@ -54,8 +56,6 @@ std::string EventLine(const DayEvent& event, const EventTimeFormatter& formatTim
                                         : TwentyFourHourTime(event.hour, event.minute);
     return event.summary.empty() ? time : time + " " + event.summary;
 }
-
-}  // namespace
 
 std::string TwentyFourHourTime(int hour, int minute) {
     char text[8];
@@ -74,7 +74,7 @@ std::vector<std::string> DayBoxLines(const std::vector<DayEvent>& events, const 
     const std::size_t room = static_cast<std::size_t>(box.lineCount);
     const std::size_t shown = events.size() <= room ? events.size() : room - 1;
     for (std::size_t i = 0; i < shown; ++i) {
-        lines.push_back(CutToWidth(EventLine(events[i], formatTime), box.width, measure));
+        lines.push_back(CutToWidth(DayEventLine(events[i], formatTime), box.width, measure));
     }
     if (shown < events.size()) {
         const std::string more =

@@ -18,6 +18,10 @@ using TextWidthMeasure = std::function<double(const std::string& text)>;
 // "14:30": the time written when no locale gives its own.
 std::string TwentyFourHourTime(int hour, int minute);
 
+// One event as a day lists it: "<time> <summary>", or the summary alone for
+// all-day and continued events; the 24-hour time without a formatter.
+std::string DayEventLine(const DayEvent& event, const EventTimeFormatter& formatTime = {});
+
 struct DayBox {
     double width = 0;
     int lineCount = 0;  // the lines that fit

@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "calendar/text_catalog.h"
+#include "dialogs/calendar_sources.h"
 #include "events/qt/calendar_fetch.h"
 #include "platform/qt/app_translators.h"
 #include "platform/qt/system_locale_names.h"
@@ -300,7 +301,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 std::string CalendarBytes(const std::string& source) {
     const QString name = QString::fromStdString(source);
-    if (!IsCalendarAddress(name)) {
+    if (!HasCalendarAddressScheme(source)) {
         QFile file(name);
         if (!file.open(QIODevice::ReadOnly)) {
             throw std::runtime_error(

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "calendar/date_serial.h"
+#include "print/day_box_lines.h"
 
 namespace tessarine {
 
@@ -34,10 +35,8 @@ std::string ReadFileBytes(const std::string& path) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::string LineOf(const DayEvent& event) {
-    if (!event.ShowsTime()) return event.summary;
-    const QString time = QLocale().toString(QTime(event.hour, event.minute), QLocale::ShortFormat);
-    return time.toStdString() + " " + event.summary;
+std::string LocaleTime(int hour, int minute) {
+    return QLocale().toString(QTime(hour, minute), QLocale::ShortFormat).toStdString();
 }
 
 }  // namespace
@@ -153,7 +152,7 @@ std::vector<std::vector<std::string>> EventCalendarLoader::monthLines(int year, 
     std::vector<std::vector<std::string>> lines(static_cast<std::size_t>(length));
     for (int day = 0; day < length; ++day) {
         for (const DayEvent& event : days.On(first + day)) {
-            lines[static_cast<std::size_t>(day)].push_back(LineOf(event));
+            lines[static_cast<std::size_t>(day)].push_back(DayEventLine(event, LocaleTime));
         }
     }
     return lines;

@@ -52,15 +52,6 @@ CalendarFetchResult FromCache(const QString& address, const QString& problem) {
 
 }  // namespace
 
-bool IsCalendarAddress(const QString& source) {
-    for (const char* scheme : {"https://", "http://", "webcal://"}) {
-        if (source.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 QUrl CalendarAddressUrl(const QString& address) {
     QUrl url(address);
     if (url.scheme().compare(QLatin1String("webcal"), Qt::CaseInsensitive) == 0) {

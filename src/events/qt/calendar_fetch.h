@@ -13,8 +13,6 @@ namespace tessarine {
 // Calendars published at an address: fetched on the event loop, each copy
 // kept in the user's cache folder so that it still prints and shows offline.
 
-// "https://", "http://" or "webcal://".
-bool IsCalendarAddress(const QString& source);
 // The address to ask: webcal:// is read as http://, as calendar programs do
 // for a plain server.
 QUrl CalendarAddressUrl(const QString& address);

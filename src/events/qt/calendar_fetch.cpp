@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -46,8 +47,24 @@ CalendarFetchResult FromCache(const QString& address, const QString& problem) {
     if (copy.open(QIODevice::ReadOnly)) {
         result.body = copy.readAll();
         result.fromCache = !result.body.isEmpty();
+        // Each good answer writes the file anew, so its time is the fetch's.
+        result.keptAt = QFileInfo(copy).lastModified();
     }
     return result;
+}
+
+// In words of the notice, which names the address already: Qt's text for
+// an HTTP error repeats it whole.
+QString ProblemOf(const QNetworkReply& reply) {
+    if (reply.error() == QNetworkReply::TooManyRedirectsError) {
+        return QCoreApplication::translate("CalendarFetch", "the address redirects without end");
+    }
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 400) return reply.errorString();
+    return QCoreApplication::translate("CalendarFetch", "the server answered %1 %2")
+        .arg(status)
+        .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+        .trimmed();
 }
 
 }  // namespace
@@ -87,7 +104,7 @@ void FetchCalendarAsync(QNetworkAccessManager& network, const QString& address,
         reply, &QNetworkReply::finished, reply, [reply, address, done = std::move(done)] {
             reply->deleteLater();
             if (reply->error() != QNetworkReply::NoError) {
-                done(FromCache(address, reply->errorString()));
+                done(FromCache(address, ProblemOf(*reply)));
                 return;
             }
             const QByteArray body = reply->readAll();

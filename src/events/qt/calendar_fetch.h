@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -25,6 +26,7 @@ struct CalendarFetchResult {
     QByteArray body;         // the calendar's text; empty when there is none at all
     bool fromCache = false;  // the address failed and this is the copy from before
     QString problem;         // why the address failed; empty when it answered
+    QDateTime keptAt;        // when the copy in use was fetched, with fromCache
 };
 
 struct CalendarFetchLimits {

@@ -7,6 +7,14 @@
         <source>the address sent something other than a calendar, such as a web page</source>
         <translation>die Adresse hat etwas anderes als einen Kalender gesendet, etwa eine Webseite</translation>
     </message>
+    <message>
+        <source>the address redirects without end</source>
+        <translation>die Adresse leitet endlos weiter</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>DonationAnswers</name>
@@ -278,6 +286,50 @@
     <message>
         <source>The calendar %1 cannot be fetched (%2).</source>
         <translation>Der Kalender %1 kann nicht abgerufen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2); %3.</source>
+        <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
+        <translation>Der Kalender %1 kann nicht abgerufen werden (%2); %3.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>showing the copy from less than a minute ago</source>
+        <translation>gezeigt wird die Kopie von vor weniger als einer Minute</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 minute ago</source>
+        <translation>gezeigt wird die Kopie von vor 1 Minute</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 minutes ago</source>
+        <extracomment>%1 is a number of minutes, 2 or more.</extracomment>
+        <translation>gezeigt wird die Kopie von vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 hour ago</source>
+        <translation>gezeigt wird die Kopie von vor 1 Stunde</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 hours ago</source>
+        <extracomment>%1 is a number of hours, 2 or more.</extracomment>
+        <translation>gezeigt wird die Kopie von vor %1 Stunden</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 day ago</source>
+        <translation>gezeigt wird die Kopie von vor 1 Tag</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 days ago</source>
+        <extracomment>%1 is a number of days, 2 to 6.</extracomment>
+        <translation>gezeigt wird die Kopie von vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1</source>
+        <extracomment>%1 is the date the copy was fetched, as the locale writes dates.</extracomment>
+        <translation>gezeigt wird die Kopie vom %1</translation>
     </message>
 </context>
 <context>

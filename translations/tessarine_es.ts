@@ -7,6 +7,14 @@
         <source>the address sent something other than a calendar, such as a web page</source>
         <translation>la dirección envió algo que no es un calendario, como una página web</translation>
     </message>
+    <message>
+        <source>the address redirects without end</source>
+        <translation>la dirección redirige sin fin</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>DonationAnswers</name>
@@ -278,6 +286,50 @@
     <message>
         <source>The calendar %1 cannot be fetched (%2).</source>
         <translation>No se puede obtener el calendario %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2); %3.</source>
+        <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
+        <translation>No se puede obtener el calendario %1 (%2); %3.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>showing the copy from less than a minute ago</source>
+        <translation>se muestra la copia de hace menos de un minuto</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 minute ago</source>
+        <translation>se muestra la copia de hace 1 minuto</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 minutes ago</source>
+        <extracomment>%1 is a number of minutes, 2 or more.</extracomment>
+        <translation>se muestra la copia de hace %1 minutos</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 hour ago</source>
+        <translation>se muestra la copia de hace 1 hora</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 hours ago</source>
+        <extracomment>%1 is a number of hours, 2 or more.</extracomment>
+        <translation>se muestra la copia de hace %1 horas</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 day ago</source>
+        <translation>se muestra la copia de hace 1 día</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 days ago</source>
+        <extracomment>%1 is a number of days, 2 to 6.</extracomment>
+        <translation>se muestra la copia de hace %1 días</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1</source>
+        <extracomment>%1 is the date the copy was fetched, as the locale writes dates.</extracomment>
+        <translation>se muestra la copia del %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>the address sent something other than a calendar, such as a web page</source>
         <translation>l’adresse a envoyé autre chose qu’un calendrier, par exemple une page web</translation>
     </message>
+    <message>
+        <source>the address redirects without end</source>
+        <translation>l’adresse redirige sans fin</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>DonationAnswers</name>
@@ -269,7 +277,7 @@
     </message>
     <message>
         <source>This component is never ended: the file may be cut short.</source>
-        <translation>Ce composant n’est jamais terminé : le fichier est peut-être tronqué.</translation>
+        <translation>Ce composant n’est jamais terminé&#xa0;: le fichier est peut-être tronqué.</translation>
     </message>
     <message>
         <source>The file cannot be read as iCalendar.</source>
@@ -278,6 +286,50 @@
     <message>
         <source>The calendar %1 cannot be fetched (%2).</source>
         <translation>Le calendrier %1 ne peut pas être récupéré (%2).</translation>
+    </message>
+    <message>
+        <source>The calendar %1 cannot be fetched (%2); %3.</source>
+        <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
+        <translation>Le calendrier %1 ne peut pas être récupéré (%2)&#xa0;; %3.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopy</name>
+    <message>
+        <source>showing the copy from less than a minute ago</source>
+        <translation>affichage de la copie d’il y a moins d’une minute</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 minute ago</source>
+        <translation>affichage de la copie d’il y a 1 minute</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 minutes ago</source>
+        <extracomment>%1 is a number of minutes, 2 or more.</extracomment>
+        <translation>affichage de la copie d’il y a %1 minutes</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 hour ago</source>
+        <translation>affichage de la copie d’il y a 1 heure</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 hours ago</source>
+        <extracomment>%1 is a number of hours, 2 or more.</extracomment>
+        <translation>affichage de la copie d’il y a %1 heures</translation>
+    </message>
+    <message>
+        <source>showing the copy from 1 day ago</source>
+        <translation>affichage de la copie d’il y a 1 jour</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1 days ago</source>
+        <extracomment>%1 is a number of days, 2 to 6.</extracomment>
+        <translation>affichage de la copie d’il y a %1 jours</translation>
+    </message>
+    <message>
+        <source>showing the copy from %1</source>
+        <extracomment>%1 is the date the copy was fetched, as the locale writes dates.</extracomment>
+        <translation>affichage de la copie du %1</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,9 @@ int main(int argc, char* argv[]) {
         services.pictures = &pictures;
         tessarine::NetworkCalendarReader calendarAddresses;
         services.calendarAddresses = &calendarAddresses;
+        services.keptCopyNotice = [&calendarAddresses](const std::string& address) {
+            return calendarAddresses.KeptCopyNotice(address);
+        };
         status = RunMainWindow(std::move(services));
     }
     SaveDonationState(donation, registry);

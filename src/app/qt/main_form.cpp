@@ -124,6 +124,7 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
     pictures_ = services.pictures;
     calendarAddresses_ = services.calendarAddresses;
+    keptCopyNotice_ = std::move(services.keptCopyNotice);
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;
     printDevice_ = std::move(services.printDevice);

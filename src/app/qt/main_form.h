@@ -77,6 +77,9 @@ struct MainFormServices {
     // Brings the calendars the user subscribed to by address; null: those
     // are listed but not shown.
     CalendarAddressReader* calendarAddresses = nullptr;
+    // The notice for an address whose kept copy is shown because it failed
+    // (see NetworkCalendarReader::KeptCopyNotice); empty: none is given.
+    std::function<QString(const std::string& address)> keptCopyNotice{};
 };
 
 // The standard error message box: the application title over the message.
@@ -234,6 +237,7 @@ class TjulCalMainForm : public QMainWindow {
     void ShowEventLines();
     // Stores the changed list and reads its calendars again.
     void CalendarsChanged();
+    void ShowCalendarNotices();
 
     struct TwinItem;
     static TwinItem Separator(const char* mainName, const char* popupName);
@@ -301,6 +305,7 @@ class TjulCalMainForm : public QMainWindow {
     JulianCalendarWidget* calendar1_ = nullptr;
     std::unique_ptr<DateCommands> dateCommands_;
     CalendarAddressReader* calendarAddresses_ = nullptr;
+    std::function<QString(const std::string& address)> keptCopyNotice_;
     EventCalendarLoader* calendars_ = nullptr;  // none until the user has calendars
     CalendarSources calendarSources_;
     TCalendarsForm* calendarsForm_ = nullptr;  // while the dialog is open

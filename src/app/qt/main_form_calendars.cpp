@@ -50,7 +50,7 @@ void TjulCalMainForm::CalendarsChanged() {
         hourly->start(kCalendarRefreshMs);
         connect(calendars_, &EventCalendarLoader::loaded, this, [this] {
             ShowEventLines();
-            if (calendarsForm_ != nullptr) calendarsForm_->setProblems(calendars_->problems());
+            ShowCalendarNotices();
         });
     }
     calendars_->load(calendarSources_);
@@ -61,6 +61,20 @@ void TjulCalMainForm::ShowEventLines() {
     const TJulianCalendar& grid = calendar1_->calendar();
     calendar1_->setEventLines(grid.Year(), grid.Month(),
                               calendars_->monthLines(grid.Year(), grid.Month()));
+}
+
+void TjulCalMainForm::ShowCalendarNotices() {
+    if (calendarsForm_ == nullptr || calendars_ == nullptr) return;
+    QStringList keptCopies;
+    if (keptCopyNotice_) {
+        for (const CalendarSource& source : calendarSources_.Entries()) {
+            if (!source.shown || !source.IsAddress()) continue;
+            if (const QString notice = keptCopyNotice_(source.location); !notice.isEmpty()) {
+                keptCopies << notice;
+            }
+        }
+    }
+    calendarsForm_->setProblems(calendars_->problems(), keptCopies);
 }
 
 void TjulCalMainForm::Calendars1Click() {
@@ -75,8 +89,8 @@ void TjulCalMainForm::Calendars1Click() {
                 });
             },
             [this](const std::string& topic) { StartMyHelp(topic); });
-        if (calendars_ != nullptr) form.setProblems(calendars_->problems());
         calendarsForm_ = &form;
+        ShowCalendarNotices();
         // Ends with the dialog, also when the run fails.
         const std::unique_ptr<TCalendarsForm*, void (*)(TCalendarsForm**)> forget(
             &calendarsForm_, [](TCalendarsForm** open) { *open = nullptr; });

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
+#include <QString>
+#include <map>
 #include <memory>
 
 #include "app/qt/event_calendar_loader.h"
@@ -20,8 +23,20 @@ class NetworkCalendarReader : public CalendarAddressReader {
 
     void Fetch(const std::string& address, Done done) override;
 
+    // For an address whose last fetch failed and whose kept copy is shown
+    // instead: the notice that names it, why, and how old the copy is at
+    // `now`; empty otherwise.
+    QString KeptCopyNotice(const std::string& address,
+                           const QDateTime& now = QDateTime::currentDateTime()) const;
+
   private:
+    struct KeptCopy {
+        QString problem;
+        QDateTime keptAt;
+    };
+
     std::unique_ptr<QNetworkAccessManager> network_;
+    std::map<std::string, KeptCopy> keptCopies_;
 };
 
 }  // namespace tessarine

@@ -112,11 +112,13 @@ TCalendarsForm::TCalendarsForm(QWidget* owner, CalendarSources& sources,
     CentreOver(owner);
 }
 
-void TCalendarsForm::setProblems(const QStringList& problems) {
-    lblNotice->setText(problems.isEmpty() ? QString()
-                                          : tr("Not shown:") + QLatin1Char('\n') +
-                                                problems.join(QLatin1Char('\n')));
-    lblNotice->setVisible(!problems.isEmpty());
+void TCalendarsForm::setProblems(const QStringList& problems, const QStringList& keptCopies) {
+    QStringList lines;
+    if (!problems.isEmpty()) lines << tr("Not shown:") << problems;
+    // These are shown, so they stand apart from the heading above.
+    lines << keptCopies;
+    lblNotice->setText(lines.join(QLatin1Char('\n')));
+    lblNotice->setVisible(!lines.isEmpty());
 }
 
 void TCalendarsForm::FillList() {

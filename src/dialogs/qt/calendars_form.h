@@ -33,9 +33,9 @@ class TCalendarsForm : public FormDialog {
     TCalendarsForm(QWidget* owner, CalendarSources& sources, std::function<void()> changed,
                    StartMyHelpFn startMyHelp, FileChooser chooseFile = {});
 
-    // The sources that could not be read, one message each; none hides the
-    // notice.
-    void setProblems(const QStringList& problems);
+    // The sources that could not be read, and the addresses shown from the
+    // copy kept before, one message each; none hides the notice.
+    void setProblems(const QStringList& problems, const QStringList& keptCopies = {});
 
     QListWidget* lstCalendars = nullptr;
     QPushButton* btnAddFile = nullptr;

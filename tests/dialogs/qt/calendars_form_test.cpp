@@ -95,7 +95,8 @@ class CalendarsFormTest : public QObject {
         QCOMPARE(form.lstCalendars->item(0)->checkState(), Qt::Unchecked);
     }
 
-    // A source that could not be read is named in the dialog itself.
+    // A source that could not be read, or is shown from the copy kept before,
+    // is named in the dialog itself.
     void problemsAreNamedQuietly() {
         CalendarSources sources;
         TCalendarsForm form(nullptr, sources, {}, {});
@@ -105,6 +106,15 @@ class CalendarsFormTest : public QObject {
         form.setProblems({QStringLiteral("/tmp/x.ics: This is not an iCalendar file.")});
         QVERIFY(form.lblNotice->isVisible());
         QVERIFY(form.lblNotice->text().contains(QStringLiteral("/tmp/x.ics")));
+        // An address shown from its kept copy is not under "Not shown".
+        const QString kept = QStringLiteral(
+            "The calendar https://example.org/a.ics cannot be "
+            "fetched (Host not found); showing the copy from 1 "
+            "hour ago.");
+        form.setProblems({}, {kept});
+        QCOMPARE(form.lblNotice->text(), kept);
+        form.setProblems({});
+        QVERIFY(!form.lblNotice->isVisible());
         QVERIFY(!form.lstCalendars->accessibleName().isEmpty());
         QVERIFY(!form.edAddress->accessibleName().isEmpty());
     }

@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libfontconfig-dev libcanberra-dev
-    libical-dev python3 python3-dateutil
+    libical-dev python3 python3-dateutil radicale curl
     fonts-liberation2 fontconfig locales
     xvfb xauth openbox x11-apps imagemagick
     help2man librsvg2-bin

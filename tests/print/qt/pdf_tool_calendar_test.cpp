@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessarine-pdf with --calendar: a crowded week from a file lands in its day
-// boxes, and a calendar served over HTTP prints through http:// and
-// webcal://, then from the kept copy whichever way the address fails.
+// boxes, and a calendar served over HTTP (by a plain web server and by a
+// CalDAV server) prints through http:// and webcal://, then from the kept
+// copy whichever way the address fails.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,6 +85,57 @@ class WebServer {
     QProcess process_;
     QString port_;
 };
+
+// A CalDAV server (Debian's radicale) on a free port of the loopback
+// address, with its collections in `folder` and no accounts: anyone may
+// read and write.
+class CalendarServer {
+  public:
+    explicit CalendarServer(const QString& folder) {
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(
+            QStringLiteral("radicale"),
+            {"--config", "", "--server-hosts", "127.0.0.1:0", "--storage-filesystem-folder", folder,
+             "--auth-type", "none", "--rights-type", "authenticated", "--logging-level", "info"});
+        const QRegularExpression port(
+            QStringLiteral("Listening on '\\[127\\.0\\.0\\.1\\]:(\\d+)'"));
+        while (port_.isEmpty() && process_.waitForReadyRead(20000)) {
+            said_ += QString::fromUtf8(process_.readAll());
+            if (const QRegularExpressionMatch match = port.match(said_); match.hasMatch()) {
+                port_ = match.captured(1);
+            }
+        }
+    }
+    ~CalendarServer() { Stop(); }
+    CalendarServer(const CalendarServer&) = delete;
+    CalendarServer& operator=(const CalendarServer&) = delete;
+
+    // Empty when radicale could not serve; then Said() tells why.
+    QString Port() const { return port_; }
+    QString Said() const { return said_ + process_.errorString(); }
+    void Stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(10000);
+        }
+    }
+
+  private:
+    QProcess process_;
+    QString port_;
+    QString said_;
+};
+
+// curl's answer, with its complaint when the request failed.
+bool Curl(const QStringList& arguments, QString& said) {
+    QProcess curl;
+    curl.setProcessChannelMode(QProcess::MergedChannels);
+    curl.start(QStringLiteral("curl"),
+               QStringList{"--silent", "--show-error", "--fail"} + arguments);
+    const bool ran = curl.waitForStarted(10000) && curl.waitForFinished(30000);
+    said = QString::fromUtf8(curl.readAll()) + curl.errorString();
+    return ran && curl.exitStatus() == QProcess::NormalExit && curl.exitCode() == 0;
+}
 
 bool Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -213,6 +265,52 @@ class PdfToolCalendarTest : public QObject {
                      none.err.contains("no copy"),
                  qPrintable(none.err));
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // A calendar a client put on a CalDAV server: the server gives the
+    // whole collection as one iCalendar body to a plain GET.
+    void aCalendarOnACalDavServerPrintsOnlineAndFromTheKeptCopy() {
+        QTemporaryDir storage;
+        QTemporaryDir cache;
+        QTemporaryDir out;
+        CalendarServer server(storage.path());
+        QVERIFY2(
+            !server.Port().isEmpty(),
+            qPrintable("radicale could not serve (run scripts/setup-debian.sh): " + server.Said()));
+        const QString collection = "127.0.0.1:" + server.Port() + "/user/calendar/";
+        const QString event = out.filePath(QStringLiteral("checkup.ics"));
+        QVERIFY(Write(event,
+                      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//tessarine//tests//EN\r\n"
+                      "BEGIN:VEVENT\r\nUID:checkup-1@tessarine.test\r\n"
+                      "DTSTAMP:20250301T090000Z\r\nDTSTART:20250305T143000Z\r\n"
+                      "DTEND:20250305T151500Z\r\nSUMMARY:Checkup at the clinic\r\n"
+                      "END:VEVENT\r\nEND:VCALENDAR\r\n"));
+        QString said;
+        QVERIFY2(Curl({"-X", "MKCOL", "http://127.0.0.1:" + server.Port() + "/user/"}, said),
+                 qPrintable(said));
+        QVERIFY2(Curl({"-X", "MKCALENDAR", "http://" + collection}, said), qPrintable(said));
+        QVERIFY2(Curl({"-T", event, "-H", "Content-Type: text/calendar",
+                       "http://" + collection + "checkup.ics"},
+                      said),
+                 qPrintable(said));
+
+        const QString pdf = out.filePath(QStringLiteral("week.pdf"));
+        const auto print = [&](const QString& address) {
+            QFile::remove(pdf);
+            return RunTool(
+                {"--format", "4", "--date", "2025-03-05", "--calendar", address, "--output", pdf},
+                cache.path());
+        };
+        for (const QString& scheme : {QStringLiteral("http://"), QStringLiteral("webcal://")}) {
+            const ToolRun run = print(scheme + collection);
+            QVERIFY2(run.exitCode == 0 && run.err.isEmpty(), qPrintable(run.err));
+            QVERIFY2(ReadPdfText(pdf).contains("14:30 Checkup at the clinic"), qPrintable(scheme));
+        }
+        server.Stop();
+        const ToolRun offline = print("http://" + collection);
+        QVERIFY2(offline.exitCode == 0 && offline.err.contains("copy kept"),
+                 qPrintable(offline.err));
+        QVERIFY(ReadPdfText(pdf).contains("14:30 Checkup at the clinic"));
     }
 
     void aFileThatIsNoCalendarWritesNothing() {

@@ -50,55 +50,16 @@ ToolRun RunTool(const QStringList& arguments, const QString& cacheHome) {
     return run;
 }
 
-// The tests' web server (tests/support/calendar_web_server.py) on a free
-// port of the loopback address, serving one folder.
-class WebServer {
+// A server on a free port of the loopback address, run until the test
+// ends or stops it; it says its port in a line matched by `listening`.
+class Server {
   public:
-    explicit WebServer(const QString& folder) {
+    Server(const QString& program, const QStringList& arguments, const QString& folder,
+           const QString& listening) {
         process_.setWorkingDirectory(folder);
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(QStringLiteral("python3"),
-                       {"-u", SourceFile(QStringLiteral("tests/support/calendar_web_server.py"))});
-        const QRegularExpression port(QStringLiteral("port (\\d+)"));
-        QString said;
-        while (port_.isEmpty() && process_.waitForReadyRead(10000)) {
-            said += QString::fromUtf8(process_.readAll());
-            if (const QRegularExpressionMatch match = port.match(said); match.hasMatch()) {
-                port_ = match.captured(1);
-            }
-        }
-    }
-    ~WebServer() { Stop(); }
-    WebServer(const WebServer&) = delete;
-    WebServer& operator=(const WebServer&) = delete;
-
-    // Empty when python3 could not serve.
-    QString Port() const { return port_; }
-    void Stop() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(10000);
-        }
-    }
-
-  private:
-    QProcess process_;
-    QString port_;
-};
-
-// A CalDAV server (Debian's radicale) on a free port of the loopback
-// address, with its collections in `folder` and no accounts: anyone may
-// read and write.
-class CalendarServer {
-  public:
-    explicit CalendarServer(const QString& folder) {
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(
-            QStringLiteral("radicale"),
-            {"--config", "", "--server-hosts", "127.0.0.1:0", "--storage-filesystem-folder", folder,
-             "--auth-type", "none", "--rights-type", "authenticated", "--logging-level", "info"});
-        const QRegularExpression port(
-            QStringLiteral("Listening on '\\[127\\.0\\.0\\.1\\]:(\\d+)'"));
+        process_.start(program, arguments);
+        const QRegularExpression port(listening);
         while (port_.isEmpty() && process_.waitForReadyRead(20000)) {
             said_ += QString::fromUtf8(process_.readAll());
             if (const QRegularExpressionMatch match = port.match(said_); match.hasMatch()) {
@@ -106,11 +67,11 @@ class CalendarServer {
             }
         }
     }
-    ~CalendarServer() { Stop(); }
-    CalendarServer(const CalendarServer&) = delete;
-    CalendarServer& operator=(const CalendarServer&) = delete;
+    ~Server() { Stop(); }
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
 
-    // Empty when radicale could not serve; then Said() tells why.
+    // Empty when it could not serve; then Said() tells why.
     QString Port() const { return port_; }
     QString Said() const { return said_ + process_.errorString(); }
     void Stop() {
@@ -124,6 +85,26 @@ class CalendarServer {
     QProcess process_;
     QString port_;
     QString said_;
+};
+
+// The tests' web server (tests/support/calendar_web_server.py), serving
+// `folder`.
+struct WebServer : Server {
+    explicit WebServer(const QString& folder)
+        : Server(QStringLiteral("python3"),
+                 {"-u", SourceFile(QStringLiteral("tests/support/calendar_web_server.py"))}, folder,
+                 QStringLiteral("port (\\d+)")) {}
+};
+
+// A CalDAV server (Debian's radicale) with its collections in `folder` and
+// no accounts: anyone may read and write.
+struct CalendarServer : Server {
+    explicit CalendarServer(const QString& folder)
+        : Server(QStringLiteral("radicale"),
+                 {"--config", "", "--server-hosts", "127.0.0.1:0", "--storage-filesystem-folder",
+                  folder, "--auth-type", "none", "--rights-type", "authenticated",
+                  "--logging-level", "info"},
+                 folder, QStringLiteral("Listening on '\\[127\\.0\\.0\\.1\\]:(\\d+)'")) {}
 };
 
 // curl's answer, with its complaint when the request failed.
@@ -234,7 +215,9 @@ class PdfToolCalendarTest : public QObject {
         QVERIFY(sample.open(QIODevice::ReadOnly));
         QVERIFY(Write(served.filePath("week.ics"), sample.readAll()));
         WebServer server(served.path());
-        QVERIFY2(!server.Port().isEmpty(), "python3 could not serve: run scripts/setup-debian.sh");
+        QVERIFY2(
+            !server.Port().isEmpty(),
+            qPrintable("python3 could not serve (run scripts/setup-debian.sh): " + server.Said()));
         address.replace('@', "127.0.0.1:" + server.Port());
         const QString pdf = out.filePath(QStringLiteral("week.pdf"));
         const auto print = [&](const QString& cacheHome) {

@@ -386,6 +386,18 @@ TEST_F(PrintObjectTest, LifecycleIsGuardedAndAFailedPageFreesThePrinter) {
     EXPECT_THROW(engine.WriteText("x", 1.0f, 1.0f), std::logic_error);
 }
 
+TEST_F(PrintObjectTest, PrinterWithoutAResolutionIsRefusedAndItsDocumentDiscarded) {
+    RecordingPrinterConfig config;
+    config.pixelsPerInchY = 0;
+    RecordingPrinter printer(config);
+    auto device = printer.Factory()();
+    {
+        TPrintObject engine(*device);
+        EXPECT_THROW(engine.BeginPrint(), PrintError);
+    }
+    EXPECT_EQ(printer.Recording().Of(Kind::AbortDocument).size(), 1u);
+}
+
 TEST_F(PrintObjectTest, LandscapeTurnsTheSheetAndItsStrips) {
     RecordingPrinterConfig config;
     config.strips = {100, 80, 150, 120};

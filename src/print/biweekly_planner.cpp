@@ -13,9 +13,8 @@ void PrintBiweeklyPlanner(const PrintJobState& job, const PrintEnvironment& envi
         const double T = frame.T;
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-        const auto [CW, RH] =
-            DrawPlannerHeading(engine, frame, environment, 8, S + 1, S + 14,
-                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner"));
+        const auto [CW, RH] = DrawPlannerHeading(engine, frame, environment, 8, S + 1, S + 14,
+                                                 FooterLabel(PageLayout::BiweeklyPlanner));
         const EventDays events = PageEvents(environment, S + 1, S + 14);
         for (int i = 0; i <= 1; ++i) {
             for (int j = 1; j <= 7; ++j) {

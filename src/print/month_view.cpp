@@ -21,7 +21,7 @@ void PrintMonthView(const PrintJobState& job, const PrintEnvironment& environmen
         DrawHeadingBand(
             engine, frame,
             {Inches(L + 7.0 * P), Inches(T + Q), FormatDateSerial("mmmm yyyy", pageDate, names), 18,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Month View"))});
+             PageText(environment, FooterLabel(PageLayout::MonthView))});
 
         const DateFields month = DecodeDateSerial(pageDate);
         const DateSerial first = EncodeDateSerial(month.year, month.month, 1);

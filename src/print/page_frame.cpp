@@ -2,6 +2,7 @@
 #include "print/page_frame.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include "calendar/text_catalog.h"
 
@@ -39,21 +40,22 @@ float MarginFromStrip(std::int32_t strip, std::int32_t pixelsPerInch) {
 PageFrame MeasurePageFrame(const TPrintObject& engine) {
     // The engine's 32-bit fields, not its 16-bit getters: a sheet of more
     // than 65,535 device pixels (legal paper at 4800 dpi) would wrap there.
-    const std::int32_t resolutionX = engine.PixelsPerInchX;
-    const std::int32_t resolutionY = engine.PixelsPerInchY;
-    if (resolutionX <= 0 || resolutionY <= 0) {
-        throw PrintError(
-            TESSARINE_TRANSLATE_NOOP("Errors", "The printer reports no usable resolution."));
+    // With the document open, both resolutions are positive.
+    if (!engine.DocumentOpen()) {
+        throw std::logic_error("MeasurePageFrame needs an open print document");
     }
+    const TPrintObjectState& state = engine.State();
+    const std::int32_t resolutionX = state.PixelsPerInchX;
+    const std::int32_t resolutionY = state.PixelsPerInchY;
 
     PageFrame frame;
-    frame.L = MarginFromStrip(engine.LeftOffsetPx, resolutionX);
-    frame.R = MarginFromStrip(engine.RightOffsetPx, resolutionX);
-    frame.T = MarginFromStrip(engine.TopOffsetPx, resolutionY);
-    frame.B = MarginFromStrip(engine.BottomOffsetPx, resolutionY);
+    frame.L = MarginFromStrip(state.LeftOffsetPx, resolutionX);
+    frame.R = MarginFromStrip(state.RightOffsetPx, resolutionX);
+    frame.T = MarginFromStrip(state.TopOffsetPx, resolutionY);
+    frame.B = MarginFromStrip(state.BottomOffsetPx, resolutionY);
     // The printable area and both strips make up the whole sheet.
-    const double sheetWidth = static_cast<double>(engine.PhysicalWidthPx) / resolutionX;
-    const double sheetHeight = static_cast<double>(engine.PhysicalHeightPx) / resolutionY;
+    const double sheetWidth = static_cast<double>(state.PhysicalWidthPx) / resolutionX;
+    const double sheetHeight = static_cast<double>(state.PhysicalHeightPx) / resolutionY;
     frame.W = static_cast<float>(sheetWidth - frame.L - frame.R);
     frame.H = static_cast<float>(sheetHeight - frame.T - frame.B);
     return frame;
@@ -76,10 +78,8 @@ void DrawHeadingBand(TPrintObject& engine, const PageFrame& frame, const Heading
 
 void PrintFramedPage(const PrintEnvironment& environment, int wide, const PageContent& content) {
     BusyCursorScope busy(environment.cursor);
-    if (!environment.makeDevice) {
-        throw PrintError(TESSARINE_TRANSLATE_NOOP("Errors", "No printer is available."));
-    }
-    const std::unique_ptr<PrintDevice> device = environment.makeDevice();
+    const std::unique_ptr<PrintDevice> device =
+        environment.makeDevice ? environment.makeDevice() : nullptr;
     if (!device) {
         throw PrintError(TESSARINE_TRANSLATE_NOOP("Errors", "No printer is available."));
     }

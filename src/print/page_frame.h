@@ -13,6 +13,11 @@ namespace tessarine {
 // The content area every layout draws in, inches from the sheet's top-left
 // corner: margins of 0.75 inch raised per side to the unprintable strip, and
 // the sheet less both margins.
+//
+// The single-letter and two-letter names here and in the layouts (L, T, W,
+// H; P and Q for a column and a row, S for the page's start date, CW and RH
+// for a planner's column width and row height) are the page geometry's own
+// names: they stay wherever a layout writes out the formula they belong to.
 struct PageFrame {
     float L = 0.0f;  // left margin
     float R = 0.0f;  // right margin

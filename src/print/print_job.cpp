@@ -15,37 +15,63 @@ namespace {
 using enum PageLayout;
 using enum PageAlignment;
 
+// A layout's footer label, the same on its normal and its wide pages.
+constexpr const char* kMonthViewFooter = TESSARINE_TRANSLATE_NOOP("PrintedPage", "Month View");
+constexpr const char* kBiweeklyPlannerFooter =
+    TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner");
+constexpr const char* kWeeklyPlannerFooter =
+    TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner");
+constexpr const char* kTwoDayPlannerFooter =
+    TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner");
+constexpr const char* kYearViewFooter = TESSARINE_TRANSLATE_NOOP("PrintedPage", "Year View");
+constexpr const char* kYearPlannerFooter =
+    TESSARINE_TRANSLATE_NOOP("PrintedPage", "Yearly Planner");
+
 constexpr std::array<PageFormat, kPageFormatCount> kPageFormats{{
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Monthly View"), MonthView, 0, MonthStart, false, 31,
-     TESSARINE_TRANSLATE_NOOP("PrintedPage", "Month View")},
+     kMonthViewFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Monthly View (wide format)"), MonthView, 1,
-     MonthStart, false, 31, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Month View")},
+     MonthStart, false, 31, kMonthViewFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Biweekly Planner"), BiweeklyPlanner, 0, None, true,
-     14, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner")},
+     14, kBiweeklyPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Biweekly Planner (wide format)"), BiweeklyPlanner, 1,
-     None, true, 14, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Biweekly Planner")},
+     None, true, 14, kBiweeklyPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Weekly Planner"), WeeklyPlanner, 0, None, true, 7,
-     TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner")},
+     kWeeklyPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Weekly Planner (wide format)"), WeeklyPlanner, 1,
-     None, true, 7, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner")},
+     None, true, 7, kWeeklyPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Two Day Planner"), TwoDayPlanner, 0, None, false, 2,
-     TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner")},
+     kTwoDayPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Two Day Planner (wide format)"), TwoDayPlanner, 1,
-     None, false, 2, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner")},
+     None, false, 2, kTwoDayPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Yearly Calendar View"), YearView, 0, YearStart, false,
-     366, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Year View")},
+     366, kYearViewFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Yearly Calendar View (wide format)"), YearView, 1,
-     YearStart, false, 366, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Year View")},
+     YearStart, false, 366, kYearViewFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Year Planner"), YearPlanner, 0, YearStart, false, 366,
-     TESSARINE_TRANSLATE_NOOP("PrintedPage", "Yearly Planner")},
+     kYearPlannerFooter},
     {TESSARINE_TRANSLATE_NOOP("PageFormats", "Year Planner (wide format)"), YearPlanner, 1,
-     YearStart, false, 366, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Yearly Planner")},
+     YearStart, false, 366, kYearPlannerFooter},
 }};
+
+// Only a value cast into the enumeration gets here.
+PrintError UnknownLayout() {
+    return PrintError("Unknown page layout.");
+}
 
 }  // namespace
 
 const std::array<PageFormat, kPageFormatCount>& PageFormats() {
     return kPageFormats;
+}
+
+const char* FooterLabel(PageLayout layout) {
+    for (const PageFormat& format : kPageFormats) {
+        if (format.layout == layout) {
+            return format.footerLabel;
+        }
+    }
+    throw UnknownLayout();
 }
 
 void AlignToMonthStart(PrintJobState& job) {
@@ -112,7 +138,7 @@ void PrintLayoutPage(PageLayout layout, int wide, const PrintJobState& job,
             PrintYearPlanner(job, environment, wide);
             return;
     }
-    throw PrintError("Unknown page layout.");
+    throw UnknownLayout();
 }
 
 void PrintPages(PrintJobState& job, const PrintEnvironment& environment) {

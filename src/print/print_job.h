@@ -51,6 +51,10 @@ inline constexpr int kMaxConsecutivePages = 13;
 // PrintFormatIndex.
 const std::array<PageFormat, kPageFormatCount>& PageFormats();
 
+// The footer label a layout prints under its content area, from the table
+// above: an English text marked for translation.
+const char* FooterLabel(PageLayout layout);
+
 // The screen cursor as the layouts see it: busy while a page is built.
 class BusyCursor {
   public:

@@ -35,48 +35,6 @@ std::uint16_t Low16(std::int32_t value) {
     return static_cast<std::uint16_t>(value);
 }
 
-// Automatic page breaks stay off for the life of the scope, however it ends.
-class AutoNewPageOff {
-  public:
-    explicit AutoNewPageOff(TPrintObject& engine) : engine_(engine), saved_(engine.AutoNewPage) {
-        engine_.AutoNewPage = 0;
-    }
-    ~AutoNewPageOff() { engine_.AutoNewPage = saved_; }
-    AutoNewPageOff(const AutoNewPageOff&) = delete;
-    AutoNewPageOff& operator=(const AutoNewPageOff&) = delete;
-
-  private:
-    TPrintObject& engine_;
-    std::uint8_t saved_;
-};
-
-// SaveFont on entry. The owner calls Restore where the font is to come back;
-// if a step throws first, the font comes back as the scope unwinds, and a
-// second failure while doing so gives way to the first.
-class SavedFontScope {
-  public:
-    explicit SavedFontScope(TPrintObject& engine)
-        : engine_(engine), exceptionsOnEntry_(std::uncaught_exceptions()) {
-        engine_.SaveFont();
-    }
-    ~SavedFontScope() {
-        if (std::uncaught_exceptions() > exceptionsOnEntry_) {
-            try {
-                engine_.RestoreFont();
-            } catch (...) {
-            }
-        }
-    }
-    SavedFontScope(const SavedFontScope&) = delete;
-    SavedFontScope& operator=(const SavedFontScope&) = delete;
-
-    void Restore() { engine_.RestoreFont(); }
-
-  private:
-    TPrintObject& engine_;
-    int exceptionsOnEntry_;
-};
-
 }  // namespace
 
 std::string FormatPageNumber(const std::string& format, int pageNumber) {
@@ -99,6 +57,49 @@ std::string FormatPageNumber(const std::string& format, int pageNumber) {
     }
     return out;
 }
+
+// Automatic page breaks stay off for the life of the scope, however it ends.
+class TPrintObject::AutoNewPageOff {
+  public:
+    explicit AutoNewPageOff(TPrintObject& engine)
+        : engine_(engine), saved_(engine.state_.AutoNewPage) {
+        engine_.state_.AutoNewPage = 0;
+    }
+    ~AutoNewPageOff() { engine_.state_.AutoNewPage = saved_; }
+    AutoNewPageOff(const AutoNewPageOff&) = delete;
+    AutoNewPageOff& operator=(const AutoNewPageOff&) = delete;
+
+  private:
+    TPrintObject& engine_;
+    std::uint8_t saved_;
+};
+
+// SaveFont on entry. The owner calls Restore where the font is to come back;
+// if a step throws first, the font comes back as the scope unwinds, and a
+// second failure while doing so gives way to the first.
+class TPrintObject::SavedFontScope {
+  public:
+    explicit SavedFontScope(TPrintObject& engine)
+        : engine_(engine), exceptionsOnEntry_(std::uncaught_exceptions()) {
+        engine_.SaveFont();
+    }
+    ~SavedFontScope() {
+        if (std::uncaught_exceptions() > exceptionsOnEntry_) {
+            try {
+                engine_.RestoreFont();
+            } catch (...) {
+            }
+        }
+    }
+    SavedFontScope(const SavedFontScope&) = delete;
+    SavedFontScope& operator=(const SavedFontScope&) = delete;
+
+    void Restore() { engine_.RestoreFont(); }
+
+  private:
+    TPrintObject& engine_;
+    int exceptionsOnEntry_;
+};
 
 TPrintObject::TPrintObject(PrintDevice& device) : device_(device) {}
 
@@ -128,23 +129,25 @@ void TPrintObject::BeginPrint() {
     }
     device_.BeginDocument();
     documentOpen_ = true;
-    AutoNewPage = 1;
+    state_.AutoNewPage = 1;
     RefreshPrinterMetrics();
-    PageNumber.Text.clear();
+    state_.PageNumber.Text.clear();
     // The margins start at the unprintable strips.
-    SetMargins(PixelsOver(TopOffsetPx, PixelsPerInchY), PixelsOver(BottomOffsetPx, PixelsPerInchY),
-               PixelsOver(LeftOffsetPx, PixelsPerInchX), PixelsOver(RightOffsetPx, PixelsPerInchX));
-    for (THeaderRecord& line : HeaderLines) {
+    SetMargins(PixelsOver(state_.TopOffsetPx, state_.PixelsPerInchY),
+               PixelsOver(state_.BottomOffsetPx, state_.PixelsPerInchY),
+               PixelsOver(state_.LeftOffsetPx, state_.PixelsPerInchX),
+               PixelsOver(state_.RightOffsetPx, state_.PixelsPerInchX));
+    for (THeaderRecord& line : state_.HeaderLines) {
         line.Text.clear();
     }
-    HeaderBox.Enabled = 0;
-    HeaderBox.Gray = 0;
-    for (TFooterRecord& line : FooterLines) {
+    state_.HeaderBox.Enabled = 0;
+    state_.HeaderBox.Gray = 0;
+    for (TFooterRecord& line : state_.FooterLines) {
         line.Text.clear();
     }
-    FooterBox.Enabled = 0;
-    FooterBox.Gray = 0;
-    CurrentLineY = 0.0f;
+    state_.FooterBox.Enabled = 0;
+    state_.FooterBox.Gray = 0;
+    state_.CurrentLineY = 0.0f;
 }
 
 void TPrintObject::EndPrint() {
@@ -158,15 +161,15 @@ void TPrintObject::EndPrint() {
 }
 
 void TPrintObject::SetMargins(float top, float bottom, float left, float right) {
-    const float leftStrip = PixelsOver(LeftOffsetPx, PixelsPerInchX);
-    const float rightStrip = PixelsOver(RightOffsetPx, PixelsPerInchX);
-    const float topStrip = PixelsOver(TopOffsetPx, PixelsPerInchY);
-    const float bottomStrip = PixelsOver(BottomOffsetPx, PixelsPerInchY);
+    const float leftStrip = PixelsOver(state_.LeftOffsetPx, state_.PixelsPerInchX);
+    const float rightStrip = PixelsOver(state_.RightOffsetPx, state_.PixelsPerInchX);
+    const float topStrip = PixelsOver(state_.TopOffsetPx, state_.PixelsPerInchY);
+    const float bottomStrip = PixelsOver(state_.BottomOffsetPx, state_.PixelsPerInchY);
 
     // A pair that fills the sheet, or a side that is not positive, falls back
     // to the unprintable strip.
     if (static_cast<double>(left) + static_cast<double>(right) >=
-        static_cast<double>(PhysicalWidthIn)) {
+        static_cast<double>(state_.PhysicalWidthIn)) {
         left = leftStrip;
         right = rightStrip;
     }
@@ -177,7 +180,7 @@ void TPrintObject::SetMargins(float top, float bottom, float left, float right) 
         right = rightStrip;
     }
     if (static_cast<double>(top) + static_cast<double>(bottom) >=
-        static_cast<double>(PhysicalHeightIn)) {
+        static_cast<double>(state_.PhysicalHeightIn)) {
         top = topStrip;
         bottom = bottomStrip;
     }
@@ -188,10 +191,10 @@ void TPrintObject::SetMargins(float top, float bottom, float left, float right) 
         bottom = bottomStrip;
     }
 
-    TopMarginPx = std::max(InchesToPixelsY(top), TopOffsetPx);
-    BottomMarginPx = std::max(InchesToPixelsY(bottom), BottomOffsetPx);
-    LeftMarginPx = std::max(InchesToPixelsX(left), LeftOffsetPx);
-    RightMarginPx = std::max(InchesToPixelsX(right), RightOffsetPx);
+    state_.TopMarginPx = std::max(InchesToPixelsY(top), state_.TopOffsetPx);
+    state_.BottomMarginPx = std::max(InchesToPixelsY(bottom), state_.BottomOffsetPx);
+    state_.LeftMarginPx = std::max(InchesToPixelsX(left), state_.LeftOffsetPx);
+    state_.RightMarginPx = std::max(InchesToPixelsX(right), state_.RightOffsetPx);
 }
 
 void TPrintObject::SetFont(const std::string& name, std::uint16_t size, FontStyleFlags style) {
@@ -201,63 +204,63 @@ void TPrintObject::SetFont(const std::string& name, std::uint16_t size, FontStyl
 
 void TPrintObject::GetResolution(std::uint16_t& pixelsPerInchX,
                                  std::uint16_t& pixelsPerInchY) const {
-    pixelsPerInchX = Low16(PixelsPerInchX);
-    pixelsPerInchY = Low16(PixelsPerInchY);
+    pixelsPerInchX = Low16(state_.PixelsPerInchX);
+    pixelsPerInchY = Low16(state_.PixelsPerInchY);
 }
 
 void TPrintObject::GetPrintableSize(std::uint16_t& width, std::uint16_t& height) const {
     // 16-bit arithmetic, as the layouts have always received it.
-    width = static_cast<std::uint16_t>(Low16(PhysicalWidthPx) - Low16(LeftOffsetPx) -
-                                       Low16(RightOffsetPx));
-    height = static_cast<std::uint16_t>(Low16(PhysicalHeightPx) - Low16(TopOffsetPx) -
-                                        Low16(BottomOffsetPx));
+    width = static_cast<std::uint16_t>(Low16(state_.PhysicalWidthPx) - Low16(state_.LeftOffsetPx) -
+                                       Low16(state_.RightOffsetPx));
+    height = static_cast<std::uint16_t>(Low16(state_.PhysicalHeightPx) - Low16(state_.TopOffsetPx) -
+                                        Low16(state_.BottomOffsetPx));
 }
 
 void TPrintObject::GetUnprintableMargins(std::uint16_t& top, std::uint16_t& bottom,
                                          std::uint16_t& left, std::uint16_t& right) const {
-    top = Low16(TopOffsetPx);
-    bottom = Low16(BottomOffsetPx);
-    left = Low16(LeftOffsetPx);
-    right = Low16(RightOffsetPx);
+    top = Low16(state_.TopOffsetPx);
+    bottom = Low16(state_.BottomOffsetPx);
+    left = Low16(state_.LeftOffsetPx);
+    right = Low16(state_.RightOffsetPx);
 }
 
 void TPrintObject::SetLineArea(float top, float bottom) {
-    LineAreaTop = top;
-    LineAreaBottom = bottom;
-    CurrentLineY = static_cast<float>(static_cast<double>(top) - LineHeight());
+    state_.LineAreaTop = top;
+    state_.LineAreaBottom = bottom;
+    state_.CurrentLineY = static_cast<float>(static_cast<double>(top) - LineHeight());
 }
 
 void TPrintObject::ResetCurrentLine() {
-    CurrentLineY = LineAreaTop;
+    state_.CurrentLineY = state_.LineAreaTop;
 }
 
 void TPrintObject::WriteText(const std::string& text, float x, float y) {
     RequireOpen("WriteText");
-    std::int32_t px = x >= 0.0f ? InchesToPixelsX(x) : LeftMarginPx;
-    px = std::max(px, LeftOffsetPx);
+    std::int32_t px = x >= 0.0f ? InchesToPixelsX(x) : state_.LeftMarginPx;
+    px = std::max(px, state_.LeftOffsetPx);
 
     std::int32_t py = 0;
     if (static_cast<double>(y) > -0.01) {
-        py = std::max(InchesToPixelsY(y), TopOffsetPx);
-        if (py > PhysicalHeightPx) {
-            py = PhysicalHeightPx - BottomOffsetPx;
+        py = std::max(InchesToPixelsY(y), state_.TopOffsetPx);
+        if (py > state_.PhysicalHeightPx) {
+            py = state_.PhysicalHeightPx - state_.BottomOffsetPx;
         }
-        CurrentLineY = y;
+        state_.CurrentLineY = y;
     } else if (y == -1.0f) {
-        if (AutoNewPage == 1 && static_cast<double>(LineHeight()) + CurrentLineY >
-                                    static_cast<double>(LineAreaBottom)) {
+        if (state_.AutoNewPage == 1 && static_cast<double>(LineHeight()) + state_.CurrentLineY >
+                                           static_cast<double>(state_.LineAreaBottom)) {
             NewPage();
         }
-        const double next = static_cast<double>(LineHeight()) + CurrentLineY;
-        py = TruncToPixels(next, PixelsPerInchY);
-        CurrentLineY = static_cast<float>(next);
+        const double next = static_cast<double>(LineHeight()) + state_.CurrentLineY;
+        py = TruncToPixels(next, state_.PixelsPerInchY);
+        state_.CurrentLineY = static_cast<float>(next);
     } else {
         // -2, and any other negative position, stays on the last line.
-        py = TruncToPixels(CurrentLineY, PixelsPerInchY);
+        py = TruncToPixels(state_.CurrentLineY, state_.PixelsPerInchY);
     }
 
     if (!text.empty()) {
-        device_.TextOutOpaque(px - LeftOffsetPx, py - TopOffsetPx, text);
+        device_.TextOutOpaque(px - state_.LeftOffsetPx, py - state_.TopOffsetPx, text);
     }
 }
 
@@ -277,7 +280,8 @@ void TPrintObject::WriteTextBottomCentred(const std::string& text, float x, floa
 void TPrintObject::WriteTextCentred(const std::string& text, float y) {
     const DeviceSize extent = device_.TextExtent(text);
     const std::int32_t pixelX =
-        (PhysicalWidthPx - RightOffsetPx + LeftOffsetPx) / 2 - extent.width / 2;
+        (state_.PhysicalWidthPx - state_.RightOffsetPx + state_.LeftOffsetPx) / 2 -
+        extent.width / 2;
     WriteText(text, PixelsToInchesX(pixelX), y);
 }
 
@@ -286,8 +290,8 @@ void TPrintObject::WriteTextFlushRight(const std::string& text, float y) {
     // The right edge lands at the printable width measured from the sheet's
     // left edge. A text wider than that starts at the left instead of
     // wrapping past the far edge of the sheet.
-    const std::int32_t pixelX =
-        std::max(PhysicalWidthPx - LeftOffsetPx - RightOffsetPx - extent.width, 0);
+    const std::int32_t pixelX = std::max(
+        state_.PhysicalWidthPx - state_.LeftOffsetPx - state_.RightOffsetPx - extent.width, 0);
     WriteText(text, PixelsToInchesX(pixelX), y);
 }
 
@@ -297,9 +301,10 @@ void TPrintObject::DrawBox(std::uint16_t penWidth, float x1, float y1, float x2,
 
 void TPrintObject::DrawShadedBox(std::uint16_t penWidth, std::uint16_t gray, float x1, float y1,
                                  float x2, float y2) {
-    DrawBoxPixels(InchesToPixelsX(x1) - LeftOffsetPx, InchesToPixelsY(y1) - TopOffsetPx,
-                  InchesToPixelsX(x2) - LeftOffsetPx, InchesToPixelsY(y2) - TopOffsetPx, penWidth,
-                  gray);
+    DrawBoxPixels(InchesToPixelsX(x1) - state_.LeftOffsetPx,
+                  InchesToPixelsY(y1) - state_.TopOffsetPx,
+                  InchesToPixelsX(x2) - state_.LeftOffsetPx,
+                  InchesToPixelsY(y2) - state_.TopOffsetPx, penWidth, gray);
 }
 
 void TPrintObject::DrawBoxPixels(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -313,10 +318,10 @@ void TPrintObject::DrawBoxPixels(std::int32_t x1, std::int32_t y1, std::int32_t 
 void TPrintObject::SetFooterLine(int index, const std::string& text, float y,
                                  std::int32_t alignment, const std::string& fontName,
                                  std::uint16_t fontSize, FontStyleFlags fontStyle) {
-    if (index < 1 || index > static_cast<int>(FooterLines.size())) {
+    if (index < 1 || index > static_cast<int>(state_.FooterLines.size())) {
         return;
     }
-    TFooterRecord& line = FooterLines[static_cast<std::size_t>(index - 1)];
+    TFooterRecord& line = state_.FooterLines[static_cast<std::size_t>(index - 1)];
     line.Text = text;
     line.Y = y;
     line.Alignment = alignment;
@@ -330,7 +335,8 @@ void TPrintObject::NewPage() {
     PrintHeaderLines();
     PrintFooterLines();
     PrintPageNumber();
-    CurrentLineY = static_cast<float>(static_cast<double>(LineAreaTop) - LineHeight());
+    state_.CurrentLineY =
+        static_cast<float>(static_cast<double>(state_.LineAreaTop) - LineHeight());
     device_.NewPage();
 }
 
@@ -339,67 +345,74 @@ DeviceSize TPrintObject::TextExtent(const std::string& text) const {
 }
 
 float TPrintObject::LineHeight() const {
-    const std::uint16_t pixels = Low16(TextMetrics.height + TextMetrics.externalLeading);
-    return PixelsOver(pixels, PixelsPerInchY);
+    const std::uint16_t pixels =
+        Low16(state_.TextMetrics.height + state_.TextMetrics.externalLeading);
+    return PixelsOver(pixels, state_.PixelsPerInchY);
 }
 
 std::int32_t TPrintObject::InchesToPixelsX(float inches) const {
-    return TruncToPixels(inches, PixelsPerInchX);
+    return TruncToPixels(inches, state_.PixelsPerInchX);
 }
 
 std::int32_t TPrintObject::InchesToPixelsY(float inches) const {
-    return TruncToPixels(inches, PixelsPerInchY);
+    return TruncToPixels(inches, state_.PixelsPerInchY);
 }
 
 float TPrintObject::PixelsToInchesX(std::int32_t pixels) const {
-    return PixelsOver(pixels, PixelsPerInchX);
+    return PixelsOver(pixels, state_.PixelsPerInchX);
 }
 
 float TPrintObject::PixelsToInchesY(std::int32_t pixels) const {
-    return PixelsOver(pixels, PixelsPerInchY);
+    return PixelsOver(pixels, state_.PixelsPerInchY);
 }
 
 void TPrintObject::RefreshPrinterMetrics() {
-    TextMetrics = device_.TextMetrics();
-    PixelsPerInchY = device_.PixelsPerInchY();
-    PixelsPerInchX = device_.PixelsPerInchX();
-    if (PixelsPerInchX <= 0 || PixelsPerInchY <= 0) {
+    const DeviceTextMetrics metrics = device_.TextMetrics();
+    const std::int32_t pixelsPerInchY = device_.PixelsPerInchY();
+    const std::int32_t pixelsPerInchX = device_.PixelsPerInchX();
+    // Checked before it is kept: everything that divides by a resolution
+    // relies on it being positive.
+    if (pixelsPerInchX <= 0 || pixelsPerInchY <= 0) {
         throw PrintError(
             TESSARINE_TRANSLATE_NOOP("Errors", "The printer reports no usable resolution."));
     }
+    state_.TextMetrics = metrics;
+    state_.PixelsPerInchY = pixelsPerInchY;
+    state_.PixelsPerInchX = pixelsPerInchX;
     const DevicePoint offset = device_.PrintableOffset();
-    LeftOffsetPx = offset.x;
-    TopOffsetPx = offset.y;
+    state_.LeftOffsetPx = offset.x;
+    state_.TopOffsetPx = offset.y;
     const DeviceSize physical = device_.PhysicalSize();
-    PhysicalWidthPx = physical.width;
-    PhysicalHeightPx = physical.height;
-    PhysicalWidthIn = PixelsOver(PhysicalWidthPx, PixelsPerInchX);
-    PhysicalHeightIn = PixelsOver(PhysicalHeightPx, PixelsPerInchY);
+    state_.PhysicalWidthPx = physical.width;
+    state_.PhysicalHeightPx = physical.height;
+    state_.PhysicalWidthIn = PixelsOver(state_.PhysicalWidthPx, state_.PixelsPerInchX);
+    state_.PhysicalHeightIn = PixelsOver(state_.PhysicalHeightPx, state_.PixelsPerInchY);
     const DeviceSize printable = device_.PrintableSize();
-    RightOffsetPx = PhysicalWidthPx - LeftOffsetPx - printable.width;
-    BottomOffsetPx = PhysicalHeightPx - TopOffsetPx - printable.height;
+    state_.RightOffsetPx = state_.PhysicalWidthPx - state_.LeftOffsetPx - printable.width;
+    state_.BottomOffsetPx = state_.PhysicalHeightPx - state_.TopOffsetPx - printable.height;
 
-    TopMarginPx = std::max(TopMarginPx, TopOffsetPx);
-    BottomMarginPx = std::max(BottomMarginPx, BottomOffsetPx);
-    LeftMarginPx = std::max(LeftMarginPx, LeftOffsetPx);
-    RightMarginPx = std::max(RightMarginPx, RightOffsetPx);
+    state_.TopMarginPx = std::max(state_.TopMarginPx, state_.TopOffsetPx);
+    state_.BottomMarginPx = std::max(state_.BottomMarginPx, state_.BottomOffsetPx);
+    state_.LeftMarginPx = std::max(state_.LeftMarginPx, state_.LeftOffsetPx);
+    state_.RightMarginPx = std::max(state_.RightMarginPx, state_.RightOffsetPx);
 }
 
 void TPrintObject::SaveFont() {
     const PrintFont font = device_.Font();
-    SavedFontName = font.name;
-    SavedFontSize = font.points;
-    SavedFontStyle = font.style;
+    state_.SavedFontName = font.name;
+    state_.SavedFontSize = font.points;
+    state_.SavedFontStyle = font.style;
 }
 
 void TPrintObject::RestoreFont() {
-    SetFont(SavedFontName, static_cast<std::uint16_t>(SavedFontSize), SavedFontStyle);
+    SetFont(state_.SavedFontName, static_cast<std::uint16_t>(state_.SavedFontSize),
+            state_.SavedFontStyle);
 }
 
 void TPrintObject::WriteAligned(const std::string& text, int alignment, float y) {
     switch (alignment) {
         case 0:
-            WriteText(text, PixelsToInchesX(LeftMarginPx), y);
+            WriteText(text, PixelsToInchesX(state_.LeftMarginPx), y);
             break;
         case 1:
             WriteTextCentred(text, y);
@@ -432,12 +445,12 @@ void TPrintObject::PrintFurnitureLines(const TPrintBox& box,
 }
 
 void TPrintObject::PrintHeaderLines() {
-    PrintFurnitureLines(HeaderBox, HeaderLines);
+    PrintFurnitureLines(state_.HeaderBox, state_.HeaderLines);
 }
 
 void TPrintObject::PrintFooterLines() {
     const AutoNewPageOff noBreaks(*this);
-    PrintFurnitureLines(FooterBox, FooterLines);
+    PrintFurnitureLines(state_.FooterBox, state_.FooterLines);
 }
 
 void TPrintObject::PrintRecordLine(const TPageNumberRecord& record, const std::string& text) {
@@ -452,12 +465,13 @@ void TPrintObject::PrintRecordLine(const TPageNumberRecord& record, const std::s
 
 void TPrintObject::PrintPageNumber() {
     RequireOpen("PrintPageNumber");
-    PrintRecordLine(PageNumber, FormatPageNumber(PageNumber.Text, device_.PageNumber()));
+    PrintRecordLine(state_.PageNumber,
+                    FormatPageNumber(state_.PageNumber.Text, device_.PageNumber()));
 }
 
 void TPrintObject::PrintClosingLine() {
     RequireOpen("PrintClosingLine");
-    PrintRecordLine(ClosingLine, ClosingLine.Text);
+    PrintRecordLine(state_.ClosingLine, state_.ClosingLine.Text);
 }
 
 }  // namespace tessarine

@@ -43,6 +43,41 @@ struct TPrintBox {
     std::uint16_t PenWidth = 0;
 };
 
+// The page engine's state, with the names the layouts know. Only the
+// engine's operations change it: the margins never fall below the
+// unprintable strips, and while a document is open both resolutions are
+// positive.
+struct TPrintObjectState {
+    std::int32_t TopMarginPx = 0;
+    std::int32_t BottomMarginPx = 0;
+    std::int32_t LeftMarginPx = 0;
+    std::int32_t RightMarginPx = 0;
+    std::int32_t PixelsPerInchY = 0;
+    std::int32_t PixelsPerInchX = 0;
+    std::int32_t PhysicalWidthPx = 0;
+    std::int32_t PhysicalHeightPx = 0;
+    float PhysicalHeightIn = 0.0f;
+    float PhysicalWidthIn = 0.0f;
+    std::int32_t LeftOffsetPx = 0;
+    std::int32_t RightOffsetPx = 0;
+    std::int32_t TopOffsetPx = 0;
+    std::int32_t BottomOffsetPx = 0;
+    float LineAreaTop = 0.0f;
+    float LineAreaBottom = 0.0f;
+    float CurrentLineY = 0.0f;
+    std::uint8_t AutoNewPage = 0;
+    std::string SavedFontName;
+    std::int32_t SavedFontSize = 0;
+    FontStyleFlags SavedFontStyle = kFontPlain;
+    DeviceTextMetrics TextMetrics;
+    std::array<THeaderRecord, 5> HeaderLines;  // lines 1..5
+    std::array<TFooterRecord, 5> FooterLines;  // lines 1..5
+    TPageNumberRecord PageNumber;
+    TPageNumberRecord ClosingLine;
+    TPrintBox HeaderBox;
+    TPrintBox FooterBox;
+};
+
 // The page engine: places text and boxes given in inches from the sheet's
 // physical top-left corner onto the printer's canvas, keeps margins, font and
 // a line-flow cursor, and prints the page furniture when a page is finished.
@@ -111,37 +146,16 @@ class TPrintObject {
 
     bool DocumentOpen() const { return documentOpen_; }
 
-    // Fields, in the order the engine has always declared them.
-    std::int32_t TopMarginPx = 0;
-    std::int32_t BottomMarginPx = 0;
-    std::int32_t LeftMarginPx = 0;
-    std::int32_t RightMarginPx = 0;
-    std::int32_t PixelsPerInchY = 0;
-    std::int32_t PixelsPerInchX = 0;
-    std::int32_t PhysicalWidthPx = 0;
-    std::int32_t PhysicalHeightPx = 0;
-    float PhysicalHeightIn = 0.0f;
-    float PhysicalWidthIn = 0.0f;
-    std::int32_t LeftOffsetPx = 0;
-    std::int32_t RightOffsetPx = 0;
-    std::int32_t TopOffsetPx = 0;
-    std::int32_t BottomOffsetPx = 0;
-    float LineAreaTop = 0.0f;
-    float LineAreaBottom = 0.0f;
-    float CurrentLineY = 0.0f;
-    std::uint8_t AutoNewPage = 0;
-    std::string SavedFontName;
-    std::int32_t SavedFontSize = 0;
-    FontStyleFlags SavedFontStyle = kFontPlain;
-    DeviceTextMetrics TextMetrics;
-    std::array<THeaderRecord, 5> HeaderLines;  // lines 1..5
-    std::array<TFooterRecord, 5> FooterLines;  // lines 1..5
-    TPageNumberRecord PageNumber;
-    TPageNumberRecord ClosingLine;
-    TPrintBox HeaderBox;
-    TPrintBox FooterBox;
+    // Read-only: only the engine's own operations change its state.
+    const TPrintObjectState& State() const { return state_; }
 
   private:
+    // Temporary changes that undo themselves however the scope ends.
+    class AutoNewPageOff;
+    class SavedFontScope;
+    // Sets what the layouts never set, to show how the engine prints it.
+    friend struct TPrintObjectTestPeer;
+
     void RequireOpen(const char* operation) const;
     void WriteAligned(const std::string& text, int alignment, float y);
     void PrintFurnitureLines(const TPrintBox& box, const std::array<THeaderRecord, 5>& lines);
@@ -149,6 +163,8 @@ class TPrintObject {
 
     PrintDevice& device_;
     bool documentOpen_ = false;
+
+    TPrintObjectState state_;
 };
 
 // The page-number format applied to a number: "%d" becomes the number, "%%"

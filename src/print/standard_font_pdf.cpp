@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "platform/output_file.h"
 #include "print/pdf_number.h"
+#include "print/print_device_errors.h"
 #include "print/sans_metrics.h"
 #include "print/win_ansi_text.h"
 
@@ -57,8 +57,7 @@ class StandardFontPdfDevice : public PrintDevice {
 
     void SetOrientation(PageOrientation orientation) override {
         if (sheet_ >= 0) {
-            throw PrintError(document_.Text(TESSARINE_TRANSLATE_NOOP(
-                "Errors", "The page orientation cannot change while a document is printing.")));
+            throw OrientationLockedError(document_.translate_);
         }
         orientation_ = orientation;
     }
@@ -136,7 +135,7 @@ void StandardFontPdfDevice::StartSheet() {
 
 std::string& StandardFontPdfDevice::RequirePage() {
     if (sheet_ < 0) {
-        throw PrintError("Nothing can be drawn: the print document is not open.");
+        throw DocumentNotOpenError();
     }
     return document_.content_.pages[static_cast<std::size_t>(sheet_)].operators;
 }
@@ -243,19 +242,11 @@ DeviceSize StandardFontPdf::SheetPixels(PageOrientation orientation) const {
     return DeviceSize{PointsToPixels(sheet.width), PointsToPixels(sheet.height)};
 }
 
-std::string StandardFontPdf::Text(const char* source) const {
-    return Translate(translate_, "Errors", source);
-}
-
 void StandardFontPdf::Commit() {
     if (content_.pages.empty()) {
-        throw PrintError(Text(TESSARINE_TRANSLATE_NOOP("Errors", "No page was printed.")));
+        throw NoPagePrintedError(translate_);
     }
-    try {
-        WriteOutputFile(path_, SerializePdf(content_), translate_);
-    } catch (const OutputFileError& error) {
-        throw PrintError(error.what());
-    }
+    WritePrintedFile(path_, SerializePdf(content_), translate_);
 }
 
 }  // namespace tessarine

@@ -49,8 +49,6 @@ class StandardFontPdf {
     // Starts a sheet and returns its index in content_.pages.
     int StartPage(PageOrientation orientation);
     DeviceSize SheetPixels(PageOrientation orientation) const;
-    // An error's text of the "Errors" context in the user's language.
-    std::string Text(const char* source) const;
 
     std::string path_;
     Paper paper_;

@@ -13,9 +13,8 @@ void PrintTwoDayPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const double T = frame.T;
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-        const auto [CW, RH] =
-            DrawPlannerHeading(engine, frame, environment, 9, S, S + 1,
-                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Two Day Planner"));
+        const auto [CW, RH] = DrawPlannerHeading(engine, frame, environment, 9, S, S + 1,
+                                                 FooterLabel(PageLayout::TwoDayPlanner));
         const EventDays events = PageEvents(environment, S, S + 1);
         // From under the heading band to the bottom of the content area.
         for (int i = 0; i <= 1; ++i) {

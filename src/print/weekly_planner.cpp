@@ -14,9 +14,8 @@ void PrintWeeklyPlanner(const PrintJobState& job, const PrintEnvironment& enviro
         const double T = frame.T;
         const DateSerial S = job.PrintPageDate;
         const LocaleNames& names = environment.localeNames;
-        const auto [CW, RH] =
-            DrawPlannerHeading(engine, frame, environment, 9, S + 1, S + 7,
-                               TESSARINE_TRANSLATE_NOOP("PrintedPage", "Weekly Planner"));
+        const auto [CW, RH] = DrawPlannerHeading(engine, frame, environment, 9, S + 1, S + 7,
+                                                 FooterLabel(PageLayout::WeeklyPlanner));
         const EventDays events = PageEvents(environment, S + 1, S + 7);
         // Each box is two rows tall; the right column's last box is for notes.
         for (int i = 0; i <= 1; ++i) {

@@ -114,7 +114,7 @@ void PrintYearPlanner(const PrintJobState& job, const PrintEnvironment& environm
         DrawHeadingBand(
             engine, frame,
             {Inches(grid.X(kColumns)), Inches(grid.Y(1)), FormatDateSerial("yyyy", S, names), 18,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Yearly Planner"))});
+             PageText(environment, FooterLabel(PageLayout::YearPlanner))});
         //: Monday to Sunday, one letter each, separated by spaces.
         DrawWeekdayRow(
             engine, grid,

@@ -66,7 +66,7 @@ void PrintYearView(const PrintJobState& job, const PrintEnvironment& environment
         DrawHeadingBand(
             engine, frame,
             {Inches(L + 3.0 * CW), Inches(T + 0.75 * RH), FormatDateSerial("yyyy", S, names), 18,
-             PageText(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "Year View"))});
+             PageText(environment, FooterLabel(PageLayout::YearView))});
         //: Sunday to Saturday, one letter each, separated by spaces.
         const std::array<std::string, 7> weekdayLetters =
             WeekdayInitials(environment, TESSARINE_TRANSLATE_NOOP("PrintedPage", "S M T W T F S"));

@@ -174,10 +174,10 @@ TEST(PageFrameTest, MarginsRiseToWideStripsAndTheFooterSitsBelowTheContent) {
                     [&seen](TPrintObject& engine, const PageFrame& frame) {
                         seen = frame;
                         SetFooterLabel(engine, frame, "Month View");
-                        EXPECT_FLOAT_EQ(engine.LineAreaTop, frame.T);
-                        EXPECT_FLOAT_EQ(engine.LineAreaBottom, frame.T + frame.H);
-                        EXPECT_EQ(engine.LeftMarginPx, 600);
-                        EXPECT_EQ(engine.RightMarginPx, 450);
+                        EXPECT_FLOAT_EQ(engine.State().LineAreaTop, frame.T);
+                        EXPECT_FLOAT_EQ(engine.State().LineAreaBottom, frame.T + frame.H);
+                        EXPECT_EQ(engine.State().LeftMarginPx, 600);
+                        EXPECT_EQ(engine.State().RightMarginPx, 450);
                     });
     EXPECT_FLOAT_EQ(seen.L, 1.0f);
     EXPECT_FLOAT_EQ(seen.R, 0.75f);

@@ -9,6 +9,13 @@
 #include "support/recording_print_device.h"
 
 namespace tessarine {
+
+// Sets what only the engine sets: furniture the layouts leave empty, and
+// automatic breaks turned off.
+struct TPrintObjectTestPeer {
+    static TPrintObjectState& State(TPrintObject& engine) { return engine.state_; }
+};
+
 namespace {
 
 using Kind = RecordedPrintCall::Kind;
@@ -35,8 +42,8 @@ TEST_F(PrintObjectTest, NewEngineStartsEmptyAndBeginPrintReadsThePrinter) {
     RecordingPrinter printer;
     auto device = printer.Factory()();
     TPrintObject engine(*device);
-    EXPECT_EQ(engine.AutoNewPage, 0);
-    EXPECT_EQ(engine.PixelsPerInchX, 0);
+    EXPECT_EQ(engine.State().AutoNewPage, 0);
+    EXPECT_EQ(engine.State().PixelsPerInchX, 0);
     EXPECT_FALSE(engine.DocumentOpen());
 
     RecordingPrinterConfig config;
@@ -46,21 +53,21 @@ TEST_F(PrintObjectTest, NewEngineStartsEmptyAndBeginPrintReadsThePrinter) {
     config.strips = {60, 90, 30, 120};
     Open(config);
     const TPrintObject& e = *engine_;
-    EXPECT_EQ(e.AutoNewPage, 1);
-    EXPECT_EQ(e.PixelsPerInchX, 300);
-    EXPECT_EQ(e.PixelsPerInchY, 600);
-    EXPECT_FLOAT_EQ(e.PhysicalWidthIn, 8.5f);
-    EXPECT_FLOAT_EQ(e.PhysicalHeightIn, 11.0f);
-    EXPECT_EQ(e.LeftOffsetPx, 60);
-    EXPECT_EQ(e.TopOffsetPx, 90);
-    EXPECT_EQ(e.RightOffsetPx, 30);
-    EXPECT_EQ(e.BottomOffsetPx, 120);
+    EXPECT_EQ(e.State().AutoNewPage, 1);
+    EXPECT_EQ(e.State().PixelsPerInchX, 300);
+    EXPECT_EQ(e.State().PixelsPerInchY, 600);
+    EXPECT_FLOAT_EQ(e.State().PhysicalWidthIn, 8.5f);
+    EXPECT_FLOAT_EQ(e.State().PhysicalHeightIn, 11.0f);
+    EXPECT_EQ(e.State().LeftOffsetPx, 60);
+    EXPECT_EQ(e.State().TopOffsetPx, 90);
+    EXPECT_EQ(e.State().RightOffsetPx, 30);
+    EXPECT_EQ(e.State().BottomOffsetPx, 120);
     // The margins start at the strips.
-    EXPECT_EQ(e.LeftMarginPx, 60);
-    EXPECT_EQ(e.TopMarginPx, 90);
-    EXPECT_EQ(e.RightMarginPx, 30);
-    EXPECT_EQ(e.BottomMarginPx, 120);
-    EXPECT_EQ(e.CurrentLineY, 0.0f);
+    EXPECT_EQ(e.State().LeftMarginPx, 60);
+    EXPECT_EQ(e.State().TopMarginPx, 90);
+    EXPECT_EQ(e.State().RightMarginPx, 30);
+    EXPECT_EQ(e.State().BottomMarginPx, 120);
+    EXPECT_EQ(e.State().CurrentLineY, 0.0f);
 
     std::uint16_t w = 0, h = 0, top = 0, bottom = 0, left = 0, right = 0, rx = 0, ry = 0;
     e.GetPrintableSize(w, h);
@@ -75,54 +82,54 @@ TEST_F(PrintObjectTest, NewEngineStartsEmptyAndBeginPrintReadsThePrinter) {
 TEST_F(PrintObjectTest, BeginPrintClearsFurnitureLeftFromBefore) {
     Open();
     engine_->SetFooterLine(2, "old", 1.0f, 0, "Arial", 10, kFontBold);
-    engine_->HeaderLines[0].Text = "old header";
-    engine_->HeaderBox.Enabled = 1;
-    engine_->FooterBox.Gray = 200;
-    engine_->PageNumber.Text = "Page %d";
+    TPrintObjectTestPeer::State(*engine_).HeaderLines[0].Text = "old header";
+    TPrintObjectTestPeer::State(*engine_).HeaderBox.Enabled = 1;
+    TPrintObjectTestPeer::State(*engine_).FooterBox.Gray = 200;
+    TPrintObjectTestPeer::State(*engine_).PageNumber.Text = "Page %d";
     engine_->EndPrint();
 
     engine_->BeginPrint();
-    EXPECT_TRUE(engine_->FooterLines[1].Text.empty());
-    EXPECT_TRUE(engine_->HeaderLines[0].Text.empty());
-    EXPECT_EQ(engine_->HeaderBox.Enabled, 0);
-    EXPECT_EQ(engine_->FooterBox.Gray, 0);
-    EXPECT_TRUE(engine_->PageNumber.Text.empty());
+    EXPECT_TRUE(engine_->State().FooterLines[1].Text.empty());
+    EXPECT_TRUE(engine_->State().HeaderLines[0].Text.empty());
+    EXPECT_EQ(engine_->State().HeaderBox.Enabled, 0);
+    EXPECT_EQ(engine_->State().FooterBox.Gray, 0);
+    EXPECT_TRUE(engine_->State().PageNumber.Text.empty());
 }
 
 TEST_F(PrintObjectTest, MarginsAreRaisedToTheStripsAndFallBackWhenUnusable) {
     Open();  // strips of 150 px = 0.25 inch
     engine_->SetMargins(0.75f, 0.75f, 0.75f, 0.75f);
-    EXPECT_EQ(engine_->TopMarginPx, 450);
-    EXPECT_EQ(engine_->BottomMarginPx, 450);
-    EXPECT_EQ(engine_->LeftMarginPx, 450);
-    EXPECT_EQ(engine_->RightMarginPx, 450);
+    EXPECT_EQ(engine_->State().TopMarginPx, 450);
+    EXPECT_EQ(engine_->State().BottomMarginPx, 450);
+    EXPECT_EQ(engine_->State().LeftMarginPx, 450);
+    EXPECT_EQ(engine_->State().RightMarginPx, 450);
 
     // Left + right fill the 8.5-inch sheet: both go back to the strips, the
     // vertical ones stay.
     engine_->SetMargins(1.0f, 1.0f, 5.0f, 5.0f);
-    EXPECT_EQ(engine_->LeftMarginPx, 150);
-    EXPECT_EQ(engine_->RightMarginPx, 150);
-    EXPECT_EQ(engine_->TopMarginPx, 600);
+    EXPECT_EQ(engine_->State().LeftMarginPx, 150);
+    EXPECT_EQ(engine_->State().RightMarginPx, 150);
+    EXPECT_EQ(engine_->State().TopMarginPx, 600);
 
     // Not positive: that side alone falls back.
     engine_->SetMargins(0.0f, -1.0f, 1.0f, 0.0f);
-    EXPECT_EQ(engine_->TopMarginPx, 150);
-    EXPECT_EQ(engine_->BottomMarginPx, 150);
-    EXPECT_EQ(engine_->LeftMarginPx, 600);
-    EXPECT_EQ(engine_->RightMarginPx, 150);
+    EXPECT_EQ(engine_->State().TopMarginPx, 150);
+    EXPECT_EQ(engine_->State().BottomMarginPx, 150);
+    EXPECT_EQ(engine_->State().LeftMarginPx, 600);
+    EXPECT_EQ(engine_->State().RightMarginPx, 150);
 
     engine_->SetMargins(6.0f, 5.0f, 1.0f, 1.0f);  // exactly the 11-inch height
-    EXPECT_EQ(engine_->TopMarginPx, 150);
-    EXPECT_EQ(engine_->BottomMarginPx, 150);
+    EXPECT_EQ(engine_->State().TopMarginPx, 150);
+    EXPECT_EQ(engine_->State().BottomMarginPx, 150);
 
     RecordingPrinterConfig wide;
     wide.strips = {600, 600, 600, 600};  // one-inch strips
     Open(wide);
     engine_->SetMargins(0.75f, 0.75f, 0.75f, 0.75f);
-    EXPECT_EQ(engine_->TopMarginPx, 600);
-    EXPECT_EQ(engine_->BottomMarginPx, 600);
-    EXPECT_EQ(engine_->LeftMarginPx, 600);
-    EXPECT_EQ(engine_->RightMarginPx, 600);
+    EXPECT_EQ(engine_->State().TopMarginPx, 600);
+    EXPECT_EQ(engine_->State().BottomMarginPx, 600);
+    EXPECT_EQ(engine_->State().LeftMarginPx, 600);
+    EXPECT_EQ(engine_->State().RightMarginPx, 600);
 }
 
 TEST_F(PrintObjectTest, WriteTextPlacesOnTheCanvasAndClampsToTheStrips) {
@@ -149,7 +156,7 @@ TEST_F(PrintObjectTest, WriteTextPlacesOnTheCanvasAndClampsToTheStrips) {
     // Below the sheet: the bottom of the printable area.
     EXPECT_EQ(texts[3].y1, 6600 - 150 - 80);
     EXPECT_EQ(texts[0].font, (PrintFont{"Arial", 11, kFontPlain}));
-    EXPECT_FLOAT_EQ(engine_->CurrentLineY, 12.0f);
+    EXPECT_FLOAT_EQ(engine_->State().CurrentLineY, 12.0f);
 }
 
 TEST_F(PrintObjectTest, NextLineWritesFlowAndBreakToANewSheet) {
@@ -179,7 +186,7 @@ TEST_F(PrintObjectTest, NextLineWritesFlowAndBreakToANewSheet) {
         engine_->WriteText("more", -1.0f, -1.0f);
     }
     EXPECT_TRUE(Recording().Of(Kind::NewPage).empty());
-    EXPECT_NEAR(engine_->CurrentLineY, 1.0 + 5 * h, 1e-5);
+    EXPECT_NEAR(engine_->State().CurrentLineY, 1.0 + 5 * h, 1e-5);
 
     engine_->WriteText("next sheet", -1.0f, -1.0f);
     ASSERT_EQ(Recording().Of(Kind::NewPage).size(), 1u);
@@ -198,7 +205,7 @@ TEST_F(PrintObjectTest, NextLineDoesNotBreakWhenAutomaticBreaksAreOff) {
     Open();
     engine_->SetFont("Arial", 11, kFontPlain);
     engine_->SetLineArea(1.0f, 1.1f);
-    engine_->AutoNewPage = 0;
+    TPrintObjectTestPeer::State(*engine_).AutoNewPage = 0;
     engine_->WriteText("a", -1.0f, -1.0f);
     engine_->WriteText("b", -1.0f, -1.0f);
     EXPECT_TRUE(Recording().Of(Kind::NewPage).empty());
@@ -268,7 +275,7 @@ TEST_F(PrintObjectTest, FooterLinesPrintAtEndWithTheirFontAndLeaveTheFontAsItWas
     engine_->SetFooterLine(5, "right", 10.5f, 2, "Arial", 9, kFontItalic);
     engine_->SetFooterLine(6, "ignored", 1.0f, 0, "Arial", 30, kFontBold);
     engine_->SetFooterLine(0, "ignored too", 1.0f, 0, "Arial", 30, kFontBold);
-    for (const TFooterRecord& line : engine_->FooterLines) {
+    for (const TFooterRecord& line : engine_->State().FooterLines) {
         EXPECT_NE(line.Text, "ignored");
         EXPECT_NE(line.Text, "ignored too");
     }
@@ -300,12 +307,13 @@ TEST_F(PrintObjectTest, FailingFurnitureStillHandsBackTheFontAndTheBreaks) {
     engine_->SetFooterLine(1, "Month View", 10.27f, 0, "Arial", 10, kFontBold);
     engine_->SetFooterLine(2, "second", 10.5f, 0, "Arial", 9, kFontItalic);
     EXPECT_THROW(engine_->PrintFooterLines(), PrintError);
-    EXPECT_EQ(engine_->AutoNewPage, 1);
+    EXPECT_EQ(engine_->State().AutoNewPage, 1);
     EXPECT_EQ(device_->Font(), (PrintFont{"Arial", 11, kFontPlain}));
 
-    engine_->PageNumber = TPageNumberRecord{10.5f, "Page %d", 1, "Arial", 9, kFontBold};
+    TPrintObjectTestPeer::State(*engine_).PageNumber =
+        TPageNumberRecord{10.5f, "Page %d", 1, "Arial", 9, kFontBold};
     EXPECT_THROW(engine_->PrintPageNumber(), PrintError);
-    EXPECT_EQ(engine_->AutoNewPage, 1);
+    EXPECT_EQ(engine_->State().AutoNewPage, 1);
     EXPECT_EQ(device_->Font(), (PrintFont{"Arial", 11, kFontPlain}));
 }
 
@@ -328,10 +336,12 @@ TEST_F(PrintObjectTest, EnabledBoxesAndPageNumbersAreFurnitureToo) {
     Open();
     engine_->SetFont("Arial", 11, kFontPlain);
     engine_->SetLineArea(1.0f, 1.3f);
-    engine_->PageNumber = TPageNumberRecord{10.5f, "Page %d", 1, "Arial", 9, kFontPlain};
-    engine_->HeaderBox = TPrintBox{1.0f, 0.5f, 7.5f, 0.9f, 1, 200, 3};
-    engine_->FooterBox = TPrintBox{1.0f, 10.0f, 7.5f, 10.4f, 1, 0, 2};
-    engine_->ClosingLine = TPageNumberRecord{10.8f, "The end %d", 0, "Arial", 9, kFontPlain};
+    TPrintObjectTestPeer::State(*engine_).PageNumber =
+        TPageNumberRecord{10.5f, "Page %d", 1, "Arial", 9, kFontPlain};
+    TPrintObjectTestPeer::State(*engine_).HeaderBox = TPrintBox{1.0f, 0.5f, 7.5f, 0.9f, 1, 200, 3};
+    TPrintObjectTestPeer::State(*engine_).FooterBox = TPrintBox{1.0f, 10.0f, 7.5f, 10.4f, 1, 0, 2};
+    TPrintObjectTestPeer::State(*engine_).ClosingLine =
+        TPageNumberRecord{10.8f, "The end %d", 0, "Arial", 9, kFontPlain};
     for (int i = 0; i < 3; ++i) {
         engine_->WriteText("line", -1.0f, -1.0f);
     }
@@ -376,6 +386,18 @@ TEST_F(PrintObjectTest, LifecycleIsGuardedAndAFailedPageFreesThePrinter) {
     EXPECT_THROW(engine.WriteText("x", 1.0f, 1.0f), std::logic_error);
 }
 
+TEST_F(PrintObjectTest, PrinterWithoutAResolutionIsRefusedAndItsDocumentDiscarded) {
+    RecordingPrinterConfig config;
+    config.pixelsPerInchY = 0;
+    RecordingPrinter printer(config);
+    auto device = printer.Factory()();
+    {
+        TPrintObject engine(*device);
+        EXPECT_THROW(engine.BeginPrint(), PrintError);
+    }
+    EXPECT_EQ(printer.Recording().Of(Kind::AbortDocument).size(), 1u);
+}
+
 TEST_F(PrintObjectTest, LandscapeTurnsTheSheetAndItsStrips) {
     RecordingPrinterConfig config;
     config.strips = {100, 80, 150, 120};
@@ -385,12 +407,12 @@ TEST_F(PrintObjectTest, LandscapeTurnsTheSheetAndItsStrips) {
     engine_ = std::make_unique<TPrintObject>(*device_);
     engine_->SetOrientation(PageOrientation::Landscape);
     engine_->BeginPrint();
-    EXPECT_EQ(engine_->PhysicalWidthPx, 6600);
-    EXPECT_EQ(engine_->PhysicalHeightPx, 5100);
-    EXPECT_EQ(engine_->LeftOffsetPx, 80);
-    EXPECT_EQ(engine_->TopOffsetPx, 150);
-    EXPECT_EQ(engine_->RightOffsetPx, 120);
-    EXPECT_EQ(engine_->BottomOffsetPx, 100);
+    EXPECT_EQ(engine_->State().PhysicalWidthPx, 6600);
+    EXPECT_EQ(engine_->State().PhysicalHeightPx, 5100);
+    EXPECT_EQ(engine_->State().LeftOffsetPx, 80);
+    EXPECT_EQ(engine_->State().TopOffsetPx, 150);
+    EXPECT_EQ(engine_->State().RightOffsetPx, 120);
+    EXPECT_EQ(engine_->State().BottomOffsetPx, 100);
 }
 
 TEST_F(PrintObjectTest, PrintableSizeIsSixteenBitArithmetic) {

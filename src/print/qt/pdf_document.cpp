@@ -5,8 +5,8 @@
 #include <QPageLayout>
 #include <string_view>
 
-#include "platform/output_file.h"
 #include "platform/qt/app_translators.h"
+#include "print/print_device_errors.h"
 #include "print/qt/qt_canvas_device.h"
 
 namespace tessarine {
@@ -28,7 +28,7 @@ class PdfPageDevice : public QtCanvasDevice {
 
     void SetOrientation(PageOrientation orientation) override {
         if (open_) {
-            throw OrientationLockedError();
+            throw OrientationLockedError(QtTextTranslator());
         }
         orientation_ = orientation;
     }
@@ -116,8 +116,7 @@ void PdfDocument::StartPage(PageOrientation orientation) {
 
 void PdfDocument::Commit() {
     if (pages_ == 0) {
-        throw PrintError(
-            QCoreApplication::translate("Errors", "No page was printed.").toStdString());
+        throw NoPagePrintedError(QtTextTranslator());
     }
     if (painter_.isActive() && !painter_.end()) {
         throw PrintError(QCoreApplication::translate("Errors", "Cannot finish the PDF file \"%1\".")
@@ -126,14 +125,10 @@ void PdfDocument::Commit() {
     }
     writer_.reset();
     const QByteArray& content = buffer_.data();
-    try {
-        WriteOutputFile(
-            path_.toStdString(),
-            std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
-            QtTextTranslator());
-    } catch (const OutputFileError& error) {
-        throw PrintError(error.what());
-    }
+    WritePrintedFile(
+        path_.toStdString(),
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())),
+        QtTextTranslator());
 }
 
 }  // namespace tessarine

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/qt/qt_canvas_device.h"
 
-#include <QCoreApplication>
 #include <QPen>
 #include <algorithm>
+
+#include "print/print_device_errors.h"
 
 namespace tessarine {
 
@@ -35,17 +36,10 @@ DeviceSize QtCanvasDevice::TextExtent(const std::string& text) const {
     return DeviceSize{face.Shaped(text, *MeasuringDevice()).advance, face.Height()};
 }
 
-PrintError QtCanvasDevice::OrientationLockedError() {
-    return PrintError(
-        QCoreApplication::translate(
-            "Errors", "The page orientation cannot change while a document is printing.")
-            .toStdString());
-}
-
 QPainter& QtCanvasDevice::RequirePainter() {
     QPainter* painter = ActivePainter();
     if (painter == nullptr || !painter->isActive()) {
-        throw PrintError("Nothing can be drawn: the print document is not open.");
+        throw DocumentNotOpenError();
     }
     return *painter;
 }

@@ -37,8 +37,6 @@ class QtCanvasDevice : public PrintDevice {
     virtual QPaintDevice* MeasuringDevice() const = 0;
     virtual QPainter* ActivePainter() = 0;
     QPainter& RequirePainter();
-    // What a device says when asked to turn its sheets while printing.
-    static PrintError OrientationLockedError();
     // Boxes and texts are held back and drawn together (see BoxBatch and
     // HeldTexts). Subclasses flush before a sheet or the document ends, and
     // drop what is held when the document is abandoned.

@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "platform/qt/app_translators.h"
+#include "print/print_device_errors.h"
 #include "print/qt/printer_facts.h"
 
 namespace tessarine {
@@ -36,7 +37,7 @@ QtPrinterDevice::~QtPrinterDevice() {
 
 void QtPrinterDevice::SetOrientation(PageOrientation orientation) {
     if (painter_.isActive()) {
-        throw OrientationLockedError();
+        throw OrientationLockedError(QtTextTranslator());
     }
     printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);

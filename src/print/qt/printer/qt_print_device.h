@@ -30,8 +30,6 @@ class QtPrinterDevice : public QtCanvasDevice {
     DevicePoint PrintableOffset() const override;
     DeviceSize PrintableSize() const override;
 
-    QString PrinterName() const { return printer_.printerName(); }
-
   protected:
     QPaintDevice* MeasuringDevice() const override;
     QPainter* ActivePainter() override;

@@ -11,8 +11,9 @@ namespace tessarine {
 namespace {
 
 // The colours the grid starts with, until its owner hands it a colour set.
-constexpr ColorSet kInitialColors{{0xCCFFFF, 0xCCFFFF, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
-                                   0xCCFFFF, 0x000000, 0x000000, 0x000000, 0x000000}};
+constexpr ColorSet kInitialColors{{kPaleYellow, kPaleYellow, kLightGreen, kLightYellow,
+                                   kLightYellow, kBlack, kPaleYellow, kBlack, kBlack, kBlack,
+                                   kBlack}};
 
 DateSerial Encode(int year, int month, int day) {
     return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),

@@ -226,9 +226,8 @@ const std::vector<std::string>& TJulianCalendar::EventLines(int col, int row) co
 std::string TJulianCalendar::DayOfYearCaption(int col, int row) const {
     if (CellCaption(col, row).empty() || row == 0) return {};
     const DateFields f = DecodeDateSerial(selectedDate_);
-    const DateSerial date = Encode(f.year, f.month, CellDay(col, row));
-    const auto dayOfYear = static_cast<long long>(std::trunc(date - yearStart_)) + 1;
-    const std::string number = std::to_string(dayOfYear);
+    const std::string number =
+        std::to_string(DayOfYear(Encode(f.year, f.month, CellDay(col, row))));
     // PadLeftZeros: three digits at least.
     const std::string zeros(number.size() < 3 ? 3 - number.size() : 0, '0');
     return std::to_string(f.year) + " " + zeros + number;

@@ -43,16 +43,16 @@ inline constexpr std::string_view kSettingsValueName = "AppDefaultsRec";
 // most 8 bytes is copied over the start of the record unless it is text,
 // expandable text or a 32-bit number; those, and longer values, throw
 // RegistryError "Invalid data type for 'AppDefaultsRec'" (the record then
-// stays zeroed). A store that cannot be read throws "Failed to get data for
-// 'AppDefaultsRec'" with the store's message on a second line. The texts
-// are put into the user's language by `translate`.
+// stays zeroed). A store that cannot be read throws
+// "Failed to get data for 'AppDefaultsRec'" with the store's message on a
+// second line. The texts are put into the user's language by `translate`.
 void ReadSettings(Registry& registry, AppDefaultsRec& rec, const TextTranslator& translate = {});
 
 // Stores the whole record as a binary value. When the key cannot be opened,
 // or this user may only read it, nothing happens (the choice lasts for this
-// run only); when the value cannot be written, throws RegistryError "Failed
-// to set data for 'AppDefaultsRec'" with the store's message on a second
-// line.
+// run only); when the value cannot be written, throws RegistryError
+// "Failed to set data for 'AppDefaultsRec'" with the store's message on a
+// second line.
 void WriteSettings(Registry& registry, const AppDefaultsRec& rec,
                    const TextTranslator& translate = {});
 

@@ -17,7 +17,9 @@ inline constexpr std::size_t kStandardColorsIndex = 0;
 inline constexpr std::size_t kGreenAndYellowIndex = 1;
 inline constexpr std::size_t kSilverAndTealIndex = 2;
 
-// "Standard Colors", "Green and Yellow", "Silver and Teal".
+// A set's menu caption in English (an index outside the sets names the
+// standard one). Marked for translation in the main window's context; each
+// views a whole literal, so data() ends in a NUL.
 std::string_view ColorSetCaption(std::size_t index);
 
 // The sets as the main window fills them at start-up.

@@ -27,6 +27,19 @@ inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kRed = 0x0000FF;
 
+// The palette's other named colours: what the fixed colour sets and the
+// grid's first colours are made of.
+inline constexpr Color kSkyBlue = 0xF0CAA6;
+inline constexpr Color kNavy = 0x800000;
+inline constexpr Color kTeal = 0x808000;
+inline constexpr Color kSilver = 0xC0C0C0;
+inline constexpr Color kYellow = 0x00FFFF;
+inline constexpr Color kPaleYellow = 0xCCFFFF;   // (255, 255, 204)
+inline constexpr Color kLightYellow = 0x80FFFF;  // (255, 255, 128)
+inline constexpr Color kLightGreen = 0x99FFCC;   // (204, 255, 153)
+inline constexpr Color kDarkSlateBlue = 0x804040;
+inline constexpr Color kLightGrey = 0xE8E8E8;
+
 // Eleven colours, slots 0..10. Slots 6 to 8 are reserved: carried and copied
 // with the set, read by nothing.
 struct ColorSet {

@@ -11,8 +11,9 @@ namespace tessarine {
 namespace {
 
 // The colours the grid starts with, until its owner hands it a colour set.
-constexpr ColorSet kInitialColors{{0xCCFFFF, 0xCCFFFF, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
-                                   0xCCFFFF, 0x000000, 0x000000, 0x000000, 0x000000}};
+constexpr ColorSet kInitialColors{{kPaleYellow, kPaleYellow, kLightGreen, kLightYellow,
+                                   kLightYellow, kBlack, kPaleYellow, kBlack, kBlack, kBlack,
+                                   kBlack}};
 
 DateSerial Encode(int year, int month, int day) {
     return EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
@@ -225,9 +226,8 @@ const std::vector<std::string>& TJulianCalendar::EventLines(int col, int row) co
 std::string TJulianCalendar::DayOfYearCaption(int col, int row) const {
     if (CellCaption(col, row).empty() || row == 0) return {};
     const DateFields f = DecodeDateSerial(selectedDate_);
-    const DateSerial date = Encode(f.year, f.month, CellDay(col, row));
-    const auto dayOfYear = static_cast<long long>(std::trunc(date - yearStart_)) + 1;
-    const std::string number = std::to_string(dayOfYear);
+    const std::string number =
+        std::to_string(DayOfYear(Encode(f.year, f.month, CellDay(col, row))));
     // PadLeftZeros: three digits at least.
     const std::string zeros(number.size() < 3 ? 3 - number.size() : 0, '0');
     return std::to_string(f.year) + " " + zeros + number;

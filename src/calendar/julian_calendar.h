@@ -54,7 +54,6 @@ class TJulianCalendar {
     static constexpr int kFixedRows = 1;
 
     TJulianCalendar();
-    virtual ~TJulianCalendar() = default;
 
     TJulianCalendar(const TJulianCalendar&) = delete;
     TJulianCalendar& operator=(const TJulianCalendar&) = delete;
@@ -121,12 +120,12 @@ class TJulianCalendar {
     // 1582..3000, February 29 in a common year) leave the date unchanged.
     void SetDatePart(int index, int value);
 
-    virtual bool IsLeap(int year) const;
-    virtual int MonthLength(int year, int month) const;
-    virtual int CurrentMonthLength() const;
+    bool IsLeap(int year) const;
+    int MonthLength(int year, int month) const;
+    int CurrentMonthLength() const;
     // Recomputes the month layout, moves the current cell onto the selected
     // day and asks for a repaint. Fires no event.
-    virtual void RebuildMonth();
+    void RebuildMonth();
 
     // Dates outside 1582-01-01 .. 3000-12-31 are moved to the nearer bound;
     // values that are not finite are ignored.
@@ -163,9 +162,9 @@ class TJulianCalendar {
     // Base grid behaviour.
 
     // The veto asked before the current cell moves.
-    virtual bool SelectCell(int col, int row) const;
+    bool SelectCell(int col, int row) const;
     // Runs after each user move of the current cell, also a refused one.
-    virtual void Click();
+    void Click();
     void DblClick();
     // Returns whether the grid consumed the key; unconsumed keys belong to
     // the owner.
@@ -185,8 +184,6 @@ class TJulianCalendar {
     Rect CellRect(int col, int row) const;
     int ColWidth() const { return colWidth_; }
     int RowHeight() const { return rowHeight_; }
-    int ClientWidth() const { return clientWidth_; }
-    int ClientHeight() const { return clientHeight_; }
 
     // Whether the grid is its window's active control (draws the focused cell).
     bool Focused() const { return focused_; }
@@ -200,7 +197,7 @@ class TJulianCalendar {
     // right of and below them.
     void Paint(Canvas& canvas);
     // Draws one cell after the per-cell preparation has filled it.
-    virtual void DrawCell(Canvas& canvas, int col, int row, const Rect& rect, CellState state);
+    void DrawCell(Canvas& canvas, int col, int row, const Rect& rect, CellState state);
 
   private:
     void RequestRepaint();

@@ -12,7 +12,7 @@ namespace {
 
 // Lines between cells when the grid has any; the owner normally sets the
 // width to 0 and no line is drawn.
-constexpr Color kGridLineColor = 0xC0C0C0;
+constexpr Color kGridLineColor = kSilver;
 
 int TextWidth(Canvas& canvas, const std::string& text) {
     return text.empty() ? 0 : canvas.TextExtent(text).width;

@@ -79,7 +79,6 @@ class DonationReminder {
 
     std::int32_t DonationStatus() const { return status_; }
     DateSerial LastPromptDate() const { return lastPrompt_; }
-    bool ShownOnDemand() const { return shownOnDemand_; }
     const std::string& DonationKeyPath() const { return keyPath_; }
 
   private:

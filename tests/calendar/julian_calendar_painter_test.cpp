@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calendar/contrast.h"
+#include "calendar/fixed_color_sets.h"
 #include "calendar/julian_calendar.h"
 #include "support/recording_canvas.h"
 
@@ -14,14 +15,6 @@ namespace tessarine {
 namespace {
 
 using Kind = CanvasCall::Kind;
-
-// The three colour sets of the main window.
-constexpr ColorSet kStandard{{0xF0CAA6, 0x804040, 0xFFFFFF, 0xE8E8E8, 0xE8E8E8, 0x000000, 0xCCFFFF,
-                              0x000000, 0xCCFFFF, 0x000000, 0xC0C0C0}};
-constexpr ColorSet kGreenAndYellow{{0xCCFFFF, 0x800000, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
-                                    0xCCFFFF, 0x000000, 0xCCFFFF, 0xFFFFFF, 0xFFFFFF}};
-constexpr ColorSet kSilverAndTeal{{0xC0C0C0, 0x808000, 0xFFFFFF, 0xC0C0C0, 0x808000, 0x000000,
-                                   0x00FFFF, 0x000000, 0xC0C0C0, 0xFFFFFF, 0xFFFFFF}};
 
 std::string Hex(Color c) {
     char buffer[16];
@@ -153,7 +146,7 @@ class GridPaintTest : public ::testing::Test {
 };
 
 TEST_F(GridPaintTest, BevelStyleDayOfYearFocused) {
-    grid.SetColors(kStandard);
+    grid.SetColors(kStandardColors);
     grid.SetFocused(true);
     Paint();
 
@@ -216,7 +209,7 @@ TEST_F(GridPaintTest, BevelStyleDayOfYearFocused) {
 }
 
 TEST_F(GridPaintTest, EveryCellIsPreparedInRowOrder) {
-    grid.SetColors(kStandard);
+    grid.SetColors(kStandardColors);
     grid.SetFocused(true);
     Paint();
     ASSERT_EQ(cells.size(), 49u);
@@ -236,7 +229,7 @@ TEST_F(GridPaintTest, DarkThemeTextStaysReadableOnEverySet) {
     // the highlight it was meant for.
     canvas.SetSysColor(SystemColor::WindowText, 0xF0F0F0);
     canvas.SetSysColor(SystemColor::HighlightText, 0x202020);
-    for (const ColorSet& set : {kStandard, kGreenAndYellow, kSilverAndTeal}) {
+    for (const ColorSet& set : {kStandardColors, kGreenAndYellowColors, kSilverAndTealColors}) {
         grid.SetColors(set);
         Paint();
         int texts = 0;
@@ -276,10 +269,10 @@ TEST_F(GridPaintTest, EventMarkOnlyOnDaysWithEvents) {
         int col, row;  // the cell of the day with events
     };
     const Case cases[] = {
-        {"standard, current day", kStandard, true, 5, 3},
-        {"standard, the 1st", kStandard, true, 6, 1},
-        {"green and yellow, unfocused current day", kGreenAndYellow, false, 5, 3},
-        {"silver and teal, last day", kSilverAndTeal, true, 5, 5},
+        {"standard, current day", kStandardColors, true, 5, 3},
+        {"standard, the 1st", kStandardColors, true, 6, 1},
+        {"green and yellow, unfocused current day", kGreenAndYellowColors, false, 5, 3},
+        {"silver and teal, last day", kSilverAndTealColors, true, 5, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -336,7 +329,7 @@ TEST_F(GridPaintTest, EventMarkOnlyOnDaysWithEvents) {
 }
 
 TEST_F(GridPaintTest, EllipseStyleJulianDayUnfocused) {
-    grid.SetColors(kGreenAndYellow);
+    grid.SetColors(kGreenAndYellowColors);
     grid.SetShowJulianDayNumber(true);
     Paint();
 
@@ -374,7 +367,7 @@ TEST_F(GridPaintTest, EllipseStyleJulianDayUnfocused) {
 }
 
 TEST_F(GridPaintTest, HeaderEllipseTakesThePenTheLastPaintLeft) {
-    ColorSet outlined = kGreenAndYellow;
+    ColorSet outlined = kGreenAndYellowColors;
     outlined[ColorSet::OutlineColor] = 0x123456;
     grid.SetColors(outlined);
     Paint();
@@ -384,17 +377,17 @@ TEST_F(GridPaintTest, HeaderEllipseTakesThePenTheLastPaintLeft) {
 
     // After a paint in a bevel style the last cell (blank, bevelled) leaves
     // the bevel's top-left pen.
-    ColorSet bevelled = kStandard;
+    ColorSet bevelled = kStandardColors;
     bevelled[ColorSet::BevelTopLeftColor] = 0x0000FF;
     grid.SetColors(bevelled);
     Paint();
-    grid.SetColors(kSilverAndTeal);
+    grid.SetColors(kSilverAndTealColors);
     Paint();
     EXPECT_EQ(Cell(0, 0)[3], "Ellipse 4,2,71,46 brush=808000 pen=0000FF/1");
 }
 
 TEST_F(GridPaintTest, ShowNoneDrawsOnlyTheDayNumber) {
-    grid.SetColors(kSilverAndTeal);
+    grid.SetColors(kSilverAndTealColors);
     grid.SetShowNone(true);
     grid.SetShowJulianDayNumber(true);  // Show None wins
     grid.SetFocused(true);
@@ -421,7 +414,7 @@ TEST_F(GridPaintTest, ShowNoneDrawsOnlyTheDayNumber) {
 }
 
 TEST_F(GridPaintTest, TextWiderThanItsCellTruncatesTowardZero) {
-    grid.SetColors(kStandard);
+    grid.SetColors(kStandardColors);
     grid.Resize(70, 70);  // cells 10 x 10
     Paint();
     // (10 - 21) div 2 = -5 and (10 - 16) div 2 = -3, not -6 and -3.
@@ -432,7 +425,7 @@ TEST_F(GridPaintTest, TextWiderThanItsCellTruncatesTowardZero) {
 }
 
 TEST_F(GridPaintTest, GridLinesWhenTheWidthIsNotZero) {
-    grid.SetColors(kGreenAndYellow);
+    grid.SetColors(kGreenAndYellowColors);
     grid.SetGridLineWidth(1);  // cells (530 - 6) div 7 = 74 by (340 - 6) div 7 = 47
     gridLines = 12;
     Paint();
@@ -447,7 +440,7 @@ TEST_F(GridPaintTest, GridLinesWhenTheWidthIsNotZero) {
 }
 
 TEST_F(GridPaintTest, NoStripWhenTheSizeDividesBySeven) {
-    grid.SetColors(kStandard);
+    grid.SetColors(kStandardColors);
     grid.Resize(525, 336);
     Paint();
     EXPECT_TRUE(tail.empty());

@@ -84,10 +84,6 @@ int main(int argc, char* argv[]) {
     // Before anything else: a desktop that ends the session while the
     // program starts must not have to ask twice.
     tessarine::CatchTerminationSignals();
-    // Every size in the windows is in logical pixels, which Qt scales to the
-    // screen: left unscaled, a 192-dpi desktop showed the window at half size
-    // under a menu bar of full size.
-
     ShareOneHeap();
     // A write past the file-size limit then fails like any other, with a
     // message, instead of ending the program.

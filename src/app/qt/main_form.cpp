@@ -32,7 +32,7 @@ namespace tessarine {
 
 namespace {
 
-constexpr Color kInitialWindowColor = 0xCCFFFF;
+constexpr Color kInitialWindowColor = kPaleYellow;
 constexpr Color kDisabledTextColor = 0x808080;
 constexpr int kGridLeft = 8;
 constexpr int kGridTop = 38;

@@ -175,16 +175,17 @@ void TjulCalMainForm::CreateMainMenu() {
     QMenu* options = AddSubmenu("Options1", QT_TR_NOOP("&Options"), "");
     AddTwinItems(options, DayNumberItems(), false);
     AddSeparator(options, "N9");
-    UseStandardColorSet1 = Checkable(
-        AddMenuItem(options, "UseStandardColorSet1", QT_TR_NOOP("Standard Colors"), ""), true);
-    UseDefaultColorset1 =
-        Checkable(AddMenuItem(options, "UseDefaultColorset1", QT_TR_NOOP("Green and Yellow"),
-                              QT_TR_NOOP("Use default color set")),
-                  false);
-    UseBusinessColorset1 =
-        Checkable(AddMenuItem(options, "UseBusinessColorset1", QT_TR_NOOP("Silver and Teal"),
-                              QT_TR_NOOP("Use Business Colors")),
-                  false);
+    UseStandardColorSet1 = Checkable(AddMenuItem(options, "UseStandardColorSet1",
+                                                 ColorSetCaption(kStandardColorsIndex).data(), ""),
+                                     true);
+    UseDefaultColorset1 = Checkable(
+        AddMenuItem(options, "UseDefaultColorset1", ColorSetCaption(kGreenAndYellowIndex).data(),
+                    QT_TR_NOOP("Use default color set")),
+        false);
+    UseBusinessColorset1 = Checkable(
+        AddMenuItem(options, "UseBusinessColorset1", ColorSetCaption(kSilverAndTealIndex).data(),
+                    QT_TR_NOOP("Use Business Colors")),
+        false);
     connect(UseStandardColorSet1, &QAction::triggered, this,
             &TjulCalMainForm::UseStandardColorSet1Click);
     connect(UseDefaultColorset1, &QAction::triggered, this,

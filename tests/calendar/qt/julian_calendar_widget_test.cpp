@@ -12,16 +12,14 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-using tessarine::ColorSet;
+#include "calendar/fixed_color_sets.h"
+
 using tessarine::EncodeDateSerial;
 using tessarine::JulianCalendarWidget;
+using tessarine::kGreenAndYellowColors;
+using tessarine::kStandardColors;
 
 namespace {
-
-constexpr ColorSet kStandard{{0xF0CAA6, 0x804040, 0xFFFFFF, 0xE8E8E8, 0xE8E8E8, 0x000000, 0xCCFFFF,
-                              0x000000, 0xCCFFFF, 0x000000, 0xC0C0C0}};
-constexpr ColorSet kGreenAndYellow{{0xCCFFFF, 0x800000, 0x99FFCC, 0x80FFFF, 0x80FFFF, 0x000000,
-                                    0xCCFFFF, 0x000000, 0xCCFFFF, 0xFFFFFF, 0xFFFFFF}};
 
 // The window around the grid; it sees the keys the grid leaves alone.
 class HostWindow : public QWidget {
@@ -151,7 +149,7 @@ class JulianCalendarWidgetTest : public QObject {
     }
 
     void rightToLeftLayoutKeepsTheTextsInOrder() {
-        calendar().SetColors(kGreenAndYellow);
+        calendar().SetColors(kGreenAndYellowColors);
         const QImage leftToRight = host->grid->grab().toImage();
         // As in an Arabic or Hebrew session.
         QApplication::setLayoutDirection(Qt::RightToLeft);
@@ -265,7 +263,7 @@ class JulianCalendarWidgetTest : public QObject {
     }
 
     void paintsTheGridColours() {
-        calendar().SetColors(kGreenAndYellow);
+        calendar().SetColors(kGreenAndYellowColors);
         calendar().SetSelectedDate(EncodeDateSerial(2025, 2, 14));  // current cell 5,3
         const QImage focused = Render();
         // The strips right of and below the cells.
@@ -288,7 +286,7 @@ class JulianCalendarWidgetTest : public QObject {
     }
 
     void paintsBevelsInTheStandardColours() {
-        calendar().SetColors(kStandard);
+        calendar().SetColors(kStandardColors);
         calendar().SetSelectedDate(EncodeDateSerial(2025, 2, 14));
         const QImage image = Render();
         QCOMPARE(image.pixel(10, 24), Rgb(0xE8E8E8));   // header face

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QString>
-#include <QTime>
 #include <algorithm>
 #include <charconv>
 #include <clocale>
@@ -26,6 +25,7 @@
 #include "calendar/text_catalog.h"
 #include "dialogs/calendar_sources.h"
 #include "events/qt/calendar_fetch.h"
+#include "events/qt/locale_short_time.h"
 #include "platform/qt/app_translators.h"
 #include "platform/qt/system_locale_names.h"
 
@@ -329,18 +329,6 @@ std::string CalendarBytes(const std::string& source) {
     return fetched.body.toStdString();
 }
 
-// The locale's short time; the C locale's has seconds, which a day box
-// does without.
-EventTimeFormatter LocaleTimeFormatter() {
-    const QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C) {
-        return {};
-    }
-    return [locale](int hour, int minute) {
-        return locale.toString(QTime(hour, minute), QLocale::ShortFormat).toStdString();
-    };
-}
-
 }  // namespace
 
 std::shared_ptr<const EventCalendarSet> ReadCalendars(const std::vector<std::string>& sources) {
@@ -373,7 +361,7 @@ void PrintRequestedPages(const PdfToolOptions& options, PrintDeviceFactory makeD
         environment.eventsOfDays = [events = options.events](DateSerial first, DateSerial last) {
             return events->EventsOfDays(first, last);
         };
-        environment.formatTime = LocaleTimeFormatter();
+        environment.formatTime = LocaleShortTime();
     }
     PrintJobState job{options.date.value_or(TodayDate()), options.format, options.pages - 1};
     PrintPages(job, environment);

@@ -22,6 +22,17 @@ void AppendZeroPadded(std::string& out, int value, std::size_t width) {
 
 }  // namespace
 
+// The month term and the month-length table tell the same lengths.
+static_assert([] {
+    for (int month = 3; month <= 13; ++month) {
+        const int length = date_detail::kMonthLengths[static_cast<std::size_t>((month - 1) % 12)];
+        if (date_detail::MonthTerm(month + 1) - date_detail::MonthTerm(month) != length) {
+            return false;
+        }
+    }
+    return true;
+}());
+
 void date_detail::ThrowDateEncodeError() {
     throw DateEncodeError();
 }
@@ -31,14 +42,13 @@ std::int32_t date_detail::ClassicalJulianDayNumber(int year, int month, int day)
         year -= 1;
         month += 12;
     }
-    // trunc(365.25 (Y + 4716)) + trunc(30.6001 (M + 1)) + D + B - 1524 in
-    // exact integers: 30.6001 k is never whole for the month numbers met.
+    // The Julian Day formula (see date_serial.h) plus one half, in exact
+    // integers; INT truncates toward zero, as the divisions here do.
     const std::int64_t y = year;
     const std::int64_t a = y / 100;
     const std::int64_t b = 2 - a + a / 4;
     const std::int64_t yearDays = (y + 4716) * 1461 / 4;
-    const std::int64_t monthDays = (month + 1) * std::int64_t{306001} / 10000;
-    return static_cast<std::int32_t>(yearDays + monthDays + day + b - 1524);
+    return static_cast<std::int32_t>(yearDays + MonthTerm(month) + day + b - 1524);
 }
 
 DateSerial EncodeDateSerial(const DateFields& fields) {

@@ -27,11 +27,11 @@ using Clock = std::chrono::steady_clock;
     throw HiveFault(file.string(), problem);
 }
 
-void RequirePrivateRegularFile(int fd, const fs::path& lock_path) {
+void RequirePrivateRegularFile(int fd, const fs::path& lockPath) {
     struct stat info {};
-    if (::fstat(fd, &info) != 0) Fail(lock_path, HiveProblem::FromErrno(errno));
-    if (!S_ISREG(info.st_mode)) Fail(lock_path, HiveProblem::NotRegularFile(info.st_mode));
-    if (!OwnedByUserOrRoot(info)) Fail(lock_path, HiveProblem::OwnedByAnotherUser());
+    if (::fstat(fd, &info) != 0) Fail(lockPath, HiveProblem::FromErrno(errno));
+    if (!S_ISREG(info.st_mode)) Fail(lockPath, HiveProblem::NotRegularFile(info.st_mode));
+    if (!OwnedByUserOrRoot(info)) Fail(lockPath, HiveProblem::OwnedByAnotherUser());
     if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0) ::fchmod(fd, 0600);
 }
 
@@ -66,21 +66,21 @@ void WaitForLock(int fd, const std::shared_ptr<LockWait>& wait) {
 // flock has no timeout, and polling loses to a writer in a loop that frees
 // the lock only for moments, so the wait blocks in a helper thread, which is
 // woken the moment the lock is free.
-bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
+bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lockPath) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-    if (errno != EWOULDBLOCK && errno != EINTR) Fail(lock_path, HiveProblem::FromErrno(errno));
+    if (errno != EWOULDBLOCK && errno != EINTR) Fail(lockPath, HiveProblem::FromErrno(errno));
     if (Clock::now() >= deadline) return false;
-    const int helper_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    if (helper_fd < 0) Fail(lock_path, HiveProblem::FromErrno(errno));
+    const int helperFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (helperFd < 0) Fail(lockPath, HiveProblem::FromErrno(errno));
     auto wait = std::make_shared<LockWait>();
-    std::thread(WaitForLock, helper_fd, wait).detach();
+    std::thread(WaitForLock, helperFd, wait).detach();
 
     std::unique_lock<std::mutex> guard(wait->mutex);
     if (!wait->finished.wait_until(guard, deadline, [&] { return wait->done; })) {
         wait->abandoned = true;
         return false;
     }
-    if (wait->error != 0) Fail(lock_path, HiveProblem::FromErrno(wait->error));
+    if (wait->error != 0) Fail(lockPath, HiveProblem::FromErrno(wait->error));
     return true;
 }
 
@@ -88,18 +88,18 @@ bool LockBefore(int fd, Clock::time_point deadline, const fs::path& lock_path) {
 
 HiveLock::HiveLock(const fs::path& hive, std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
-    const fs::path lock_path = hive.string() + ".lock";
+    const fs::path lockPath = hive.string() + ".lock";
     std::error_code ec;
     fs::create_directories(hive.parent_path(), ec);
     if (ec) Fail(hive.parent_path(), HiveProblem::FromErrno(ec.value()));
     fd_.Reset(
-        ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
     if (!fd_.valid()) {
-        Fail(lock_path,
+        Fail(lockPath,
              errno == ELOOP ? HiveProblem::LockFileIsALink() : HiveProblem::FromErrno(errno));
     }
-    RequirePrivateRegularFile(fd_.get(), lock_path);
-    if (!LockBefore(fd_.get(), deadline, lock_path)) Fail(hive, HiveProblem::LockedTooLong());
+    RequirePrivateRegularFile(fd_.get(), lockPath);
+    if (!LockBefore(fd_.get(), deadline, lockPath)) Fail(hive, HiveProblem::LockedTooLong());
 }
 
 }  // namespace tessarine

@@ -151,7 +151,7 @@ class Parser {
             const std::string_view line = Trim(lines_[index_]);
             if (line.empty()) continue;
             if (line.front() == ';') {
-                pending_comments_.emplace_back(line);
+                pendingComments_.emplace_back(line);
             } else if (line.front() == '[') {
                 ParseKeyLine(line);
             } else if (line.front() == '"' || line.front() == '@') {
@@ -160,7 +160,7 @@ class Parser {
                 Fail("unexpected line");
             }
         }
-        hive_.trailing_comments = std::move(pending_comments_);
+        hive_.trailingComments = std::move(pendingComments_);
         return std::move(hive_);
     }
 
@@ -175,13 +175,13 @@ class Parser {
         if (FoldRegistryKeyPath(path).empty()) Fail("empty key path");
         // A repeated section continues the first one.
         HiveKey& key = hive_.FindOrAddKey(path);
-        for (auto& comment : pending_comments_) key.comments.push_back(std::move(comment));
-        pending_comments_.clear();
-        current_key_ = static_cast<std::ptrdiff_t>(&key - hive_.keys.data());
+        for (auto& comment : pendingComments_) key.comments.push_back(std::move(comment));
+        pendingComments_.clear();
+        currentKey_ = static_cast<std::ptrdiff_t>(&key - hive_.keys.data());
     }
 
     void ParseValueLine(std::string_view line) {
-        if (current_key_ < 0) Fail("value outside any key");
+        if (currentKey_ < 0) Fail("value outside any key");
         std::string name;
         std::string_view rest;
         if (line.front() == '@') {
@@ -196,11 +196,11 @@ class Parser {
         rest = TrimLeft(rest.substr(1));
 
         RegistryValue value = ParseData(rest);
-        HiveKey& key = hive_.keys[static_cast<std::size_t>(current_key_)];
+        HiveKey& key = hive_.keys[static_cast<std::size_t>(currentKey_)];
         key.SetValue(name, value);
         HiveValue& entry = *key.FindValue(name);
-        for (auto& comment : pending_comments_) entry.comments.push_back(std::move(comment));
-        pending_comments_.clear();
+        for (auto& comment : pendingComments_) entry.comments.push_back(std::move(comment));
+        pendingComments_.clear();
     }
 
     RegistryValue ParseData(std::string_view data) {
@@ -244,8 +244,8 @@ class Parser {
     std::vector<std::string_view> lines_;
     std::size_t index_ = 0;
     Hive hive_;
-    std::ptrdiff_t current_key_ = -1;
-    std::vector<std::string> pending_comments_;
+    std::ptrdiff_t currentKey_ = -1;
+    std::vector<std::string> pendingComments_;
 };
 
 void AppendEscaped(std::string& out, std::string_view text) {
@@ -417,9 +417,9 @@ bool Hive::KeyExists(std::string_view path) const {
     });
 }
 
-Hive ParseHive(std::string_view file_bytes) {
-    if (file_bytes.size() > kMaxHiveFileSize) throw HiveFormatError("larger than 16 MiB", 0);
-    const std::string text = DecodeFile(file_bytes);
+Hive ParseHive(std::string_view fileBytes) {
+    if (fileBytes.size() > kMaxHiveFileSize) throw HiveFormatError("larger than 16 MiB", 0);
+    const std::string text = DecodeFile(fileBytes);
     return Parser(SplitLines(text)).Run();
 }
 
@@ -435,9 +435,9 @@ std::string SerializeHive(const Hive& hive) {
             AppendValue(out, value);
         }
     }
-    if (!hive.trailing_comments.empty()) {
+    if (!hive.trailingComments.empty()) {
         out += "\n";
-        for (const auto& comment : hive.trailing_comments) out += comment + "\n";
+        for (const auto& comment : hive.trailingComments) out += comment + "\n";
     }
     return out;
 }

@@ -61,7 +61,7 @@ struct HiveKey {
 
 struct Hive {
     std::vector<HiveKey> keys;
-    std::vector<std::string> trailing_comments;
+    std::vector<std::string> trailingComments;
 
     HiveKey* FindKey(std::string_view path);
     const HiveKey* FindKey(std::string_view path) const;
@@ -92,7 +92,7 @@ std::string FoldRegistryName(std::string_view name);
 std::string FoldRegistryKeyPath(std::string_view path);
 
 // Throws HiveFormatError when the bytes are not a hive in the format above.
-Hive ParseHive(std::string_view file_bytes);
+Hive ParseHive(std::string_view fileBytes);
 std::string SerializeHive(const Hive& hive);
 
 }  // namespace tessarine

@@ -88,17 +88,17 @@ std::string ReadAtMost(int fd, std::size_t limit, const std::string& shown) {
 
 struct StoreContext {
     std::ostream* diagnostics;
-    std::function<void(const std::string&)> tell_user;
+    std::function<void(const std::string&)> tellUser;
     std::function<std::time_t()> now;
-    std::chrono::milliseconds lock_timeout;
+    std::chrono::milliseconds lockTimeout;
     TextTranslator translate;
 };
 
 // One hive file and the rules for reading and changing it.
 class RegHiveStore::HiveFile {
   public:
-    HiveFile(fs::path path, mode_t new_file_mode, std::shared_ptr<StoreContext> context)
-        : path_(std::move(path)), new_file_mode_(new_file_mode), context_(std::move(context)) {}
+    HiveFile(fs::path path, mode_t newFileMode, std::shared_ptr<StoreContext> context)
+        : path_(std::move(path)), newFileMode_(newFileMode), context_(std::move(context)) {}
 
     const fs::path& path() const { return path_; }
 
@@ -140,7 +140,7 @@ class RegHiveStore::HiveFile {
     // when any step fails or a damaged file cannot be set aside first.
     void Update(const Change& change) {
         try {
-            UpdateOrFault(change, context_->lock_timeout);
+            UpdateOrFault(change, context_->lockTimeout);
         } catch (const HiveFault& fault) {
             throw RegistryError(CannotWriteMessage(fault, context_->translate));
         }
@@ -208,7 +208,7 @@ class RegHiveStore::HiveFile {
             throw HiveFault(Shown(file), HiveProblem::TooLarge());
         }
         // Keep the permissions of the file being replaced.
-        const mode_t mode = loaded.mode != 0 ? loaded.mode : new_file_mode_;
+        const mode_t mode = loaded.mode != 0 ? loaded.mode : newFileMode_;
         try {
             const FileStamp stamp = ReplaceFileAtomically(file, content, mode);
             cache_ = Cached{stamp, Loaded{std::move(hive), mode, false, {}}};
@@ -350,11 +350,11 @@ class RegHiveStore::HiveFile {
     }
 
     void TellUser(const std::string& message) {
-        if (context_->tell_user) context_->tell_user(message);
+        if (context_->tellUser) context_->tellUser(message);
     }
 
     fs::path path_;
-    mode_t new_file_mode_;
+    mode_t newFileMode_;
     std::shared_ptr<StoreContext> context_;
     std::optional<Cached> cache_;
     bool reported_ = false;
@@ -443,7 +443,7 @@ HiveLocations ResolveHiveLocations(const EnvironmentLookup& environment) {
         locations.user = config / "tessarine" / HiveFileName(RegistryRoot::CurrentUser);
     }
     if (!state.empty()) {
-        locations.machine_overlay =
+        locations.machineOverlay =
             state / "tessarine" / "VirtualStore" / HiveFileName(RegistryRoot::LocalMachine);
     }
     return locations;
@@ -503,9 +503,9 @@ RegHiveStore::RegHiveStore() : RegHiveStore(ResolveHiveLocations()) {}
 
 RegHiveStore::RegHiveStore(HiveLocations locations, RegHiveStoreOptions options)
     : locations_(std::move(locations)), options_(std::move(options)) {
-    if (!options_.can_write) options_.can_write = CanWriteHive;
+    if (!options_.canWrite) options_.canWrite = CanWriteHive;
     auto context = std::make_shared<StoreContext>(
-        StoreContext{options_.diagnostics, options_.tell_user, options_.now, options_.lock_timeout,
+        StoreContext{options_.diagnostics, options_.tellUser, options_.now, options_.lockTimeout,
                      options_.translate});
     // The machine hive is for every user to read; the user's own are private.
     if (!locations_.machine.empty()) {
@@ -514,8 +514,8 @@ RegHiveStore::RegHiveStore(HiveLocations locations, RegHiveStoreOptions options)
     if (!locations_.user.empty()) {
         user_ = std::make_shared<HiveFile>(locations_.user, 0600, context);
     }
-    if (!locations_.machine_overlay.empty()) {
-        overlay_ = std::make_shared<HiveFile>(locations_.machine_overlay, 0600, context);
+    if (!locations_.machineOverlay.empty()) {
+        overlay_ = std::make_shared<HiveFile>(locations_.machineOverlay, 0600, context);
     }
 }
 
@@ -529,10 +529,10 @@ std::unique_ptr<RegistryKey> RegHiveStore::CreateKey(RegistryRoot root, std::str
     std::shared_ptr<HiveFile> target;
     std::shared_ptr<HiveFile> fallback;
     if (root == RegistryRoot::CurrentUser) {
-        if (user_ && options_.can_write(user_->path())) target = user_;
-    } else if (machine_ && options_.can_write(machine_->path())) {
+        if (user_ && options_.canWrite(user_->path())) target = user_;
+    } else if (machine_ && options_.canWrite(machine_->path())) {
         target = machine_;
-    } else if (overlay_ && options_.can_write(overlay_->path())) {
+    } else if (overlay_ && options_.canWrite(overlay_->path())) {
         target = overlay_;
         fallback = machine_;
     }

@@ -50,7 +50,7 @@ struct HiveLocations {
     // Per-user stand-in for the machine hive when this user may not write
     // that: read before the machine hive, and receives this user's writes.
     // Empty for none.
-    std::filesystem::path machine_overlay;
+    std::filesystem::path machineOverlay;
 };
 
 // Returns the value of an environment variable, or nothing when unset.
@@ -83,17 +83,17 @@ struct RegHiveStoreOptions {
     // Decides, when a key is opened, whether a hive may be written; the
     // machine overlay is used when this says no for the machine hive.
     // Defaults to CanWriteHive.
-    std::function<bool(const std::filesystem::path& hive)> can_write;
+    std::function<bool(const std::filesystem::path& hive)> canWrite;
     // Where damaged hives are reported; defaults to standard error.
     std::ostream* diagnostics = nullptr;
     // Tells the user about a hive in words fit for a message box: once per
     // damaged file set aside, or once per hive that cannot be used. Empty:
     // the diagnostics line is all.
-    std::function<void(const std::string& message)> tell_user;
+    std::function<void(const std::string& message)> tellUser;
     // The clock that names set-aside files; defaults to the system clock.
     std::function<std::time_t()> now;
     // How long a change waits for another writer's lock before it fails.
-    std::chrono::milliseconds lock_timeout{2000};
+    std::chrono::milliseconds lockTimeout{2000};
     // Puts the messages into the user's language; empty: English.
     TextTranslator translate;
 };

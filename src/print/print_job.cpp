@@ -80,8 +80,7 @@ void AlignToMonthStart(PrintJobState& job) {
 }
 
 void AlignToWeekStart(PrintJobState& job) {
-    const int weekday = WeekdaySundayFirst(job.PrintPageDate);
-    job.PrintPageDate -= (weekday + 6) % 7;
+    job.PrintPageDate -= WeekdaySundayFirst(job.PrintPageDate) - 1;  // back to the Sunday
 }
 
 void AlignToYearStart(PrintJobState& job) {

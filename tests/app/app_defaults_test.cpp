@@ -257,7 +257,7 @@ TEST_F(SettingsStoreTest, AHandWrittenNumberIsRefusedEvenWhereTheMachineIsReadOn
               "Invalid data type for 'AppDefaultsRec'");
 
     RegHiveStoreOptions readOnly;
-    readOnly.can_write = [](const fs::path&) { return false; };
+    readOnly.canWrite = [](const fs::path&) { return false; };
     RegHiveStore locked(Locations(), readOnly);
     EXPECT_EQ(MessageOf([&] { ReadSettings(locked, rec); }),
               "Invalid data type for 'AppDefaultsRec'");

@@ -155,7 +155,7 @@ TEST_F(DonationReminderTest, SavingWritesOnlyWhatChangedAndKeepsQuietOnAReadOnly
             Put("DonateLastPrompt", Number(today - 5));
         }
         RegHiveStoreOptions options;
-        if (!c.writable) options.can_write = [](const std::filesystem::path&) { return false; };
+        if (!c.writable) options.canWrite = [](const std::filesystem::path&) { return false; };
         RegHiveStore store(
             HiveLocations{
                 dir_.path() / "HKEY_LOCAL_MACHINE.reg", dir_.path() / "HKEY_CURRENT_USER.reg", {}},

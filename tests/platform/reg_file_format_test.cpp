@@ -150,7 +150,7 @@ TEST(RegFileFormatTest, ReadsAHandWrittenUtf8File) {
     EXPECT_EQ(ValueAt(hive, other, "Empty"), RegistryValue::MakeBinary({}));
     EXPECT_EQ(ValueAt(hive, other, "NoneType"), RegistryValue::MakeRaw(0, Bytes({0xFF})));
     ASSERT_EQ(hive.keys[0].comments.size(), 1u);
-    EXPECT_EQ(hive.trailing_comments, std::vector<std::string>{"; trailing remark"});
+    EXPECT_EQ(hive.trailingComments, std::vector<std::string>{"; trailing remark"});
 }
 
 TEST(RegFileFormatTest, ReadsAUtf16FileWithByteOrderMarkAndCrLf) {
@@ -189,7 +189,7 @@ TEST(RegFileFormatTest, RewritingKeepsEverythingItDoesNotTouch) {
             }
         }
     }
-    EXPECT_EQ(after.trailing_comments, before.trailing_comments);
+    EXPECT_EQ(after.trailingComments, before.trailingComments);
 }
 
 TEST(RegFileFormatTest, LaterDuplicatesReplaceEarlierOnes) {

@@ -297,7 +297,7 @@ TEST_F(RegHiveStoreTest, AnEmptyFileIsAnEmptyHive) {
 // overlay first and writes only there.
 TEST_F(RegHiveStoreTest, MachineHiveTheUserCannotWriteGetsAPerUserOverlay) {
     HiveLocations locations = Locations();
-    locations.machine_overlay =
+    locations.machineOverlay =
         dir_ / "state" / "tessarine" / "VirtualStore" / "HKEY_LOCAL_MACHINE.reg";
     {
         RegHiveStore admin(locations, Quiet());
@@ -308,7 +308,7 @@ TEST_F(RegHiveStoreTest, MachineHiveTheUserCannotWriteGetsAPerUserOverlay) {
     const std::string machine_before = ReadBytes(MachineHive());
 
     RegHiveStoreOptions restricted = Quiet();
-    restricted.can_write = [&](const fs::path& hive) { return hive != locations.machine; };
+    restricted.canWrite = [&](const fs::path& hive) { return hive != locations.machine; };
     {
         RegHiveStore user(locations, restricted);
         auto key = Open(user);
@@ -320,7 +320,7 @@ TEST_F(RegHiveStoreTest, MachineHiveTheUserCannotWriteGetsAPerUserOverlay) {
         Open(user, RegistryRoot::LocalMachine, "Software\\Tessarine");
     }
     EXPECT_EQ(ReadBytes(MachineHive()), machine_before);
-    EXPECT_EQ(ParseHive(ReadBytes(locations.machine_overlay)).keys.size(), 1u);
+    EXPECT_EQ(ParseHive(ReadBytes(locations.machineOverlay)).keys.size(), 1u);
 
     RegHiveStore again(locations, restricted);
     EXPECT_EQ(Open(again)->ReadValue("Mine")->AsNumber32(), 2u);
@@ -334,14 +334,14 @@ TEST_F(RegHiveStoreTest, RealWritabilityCheckSendsWritesToTheOverlay) {
     HiveLocations locations;
     locations.machine = dir_ / "blocker" / "HKEY_LOCAL_MACHINE.reg";
     locations.user = dir_ / "blocker" / "HKEY_CURRENT_USER.reg";
-    locations.machine_overlay = dir_ / "state" / "VirtualStore" / "HKEY_LOCAL_MACHINE.reg";
+    locations.machineOverlay = dir_ / "state" / "VirtualStore" / "HKEY_LOCAL_MACHINE.reg";
     EXPECT_FALSE(CanWriteHive(locations.machine));
     EXPECT_TRUE(CanWriteHive(dir_ / "new" / "deeper" / "x.reg"));
     EXPECT_TRUE(fs::is_directory(dir_ / "new" / "deeper"));
 
     RegHiveStore store(locations, Quiet());
     Open(store)->WriteValue("AppDefaultsRec", RegistryValue::MakeBinary({2}));
-    EXPECT_EQ(ParseHive(ReadBytes(locations.machine_overlay))
+    EXPECT_EQ(ParseHive(ReadBytes(locations.machineOverlay))
                   .FindKey("HKEY_LOCAL_MACHINE\\Software\\Tessarine")
                   ->FindValue("AppDefaultsRec")
                   ->value.data,
@@ -349,7 +349,7 @@ TEST_F(RegHiveStoreTest, RealWritabilityCheckSendsWritesToTheOverlay) {
     // The user hive has nowhere to go: its keys cannot be opened.
     EXPECT_EQ(store.CreateKey(RegistryRoot::CurrentUser, "Software\\Tessarine"), nullptr);
 
-    locations.machine_overlay = dir_ / "blocker" / "overlay.reg";
+    locations.machineOverlay = dir_ / "blocker" / "overlay.reg";
     RegHiveStore nowhere(locations, Quiet());
     EXPECT_EQ(nowhere.CreateKey(RegistryRoot::LocalMachine, kSettingsKey), nullptr);
     EXPECT_TRUE(diagnostics_.str().empty());
@@ -367,31 +367,31 @@ TEST(HiveLocationsTest, FollowTheEnvironment) {
     HiveLocations l = ResolveHiveLocations(lookup);
     EXPECT_EQ(l.machine, "/var/lib/tessarine/HKEY_LOCAL_MACHINE.reg");
     EXPECT_EQ(l.user, "/home/ann/.config/tessarine/HKEY_CURRENT_USER.reg");
-    EXPECT_EQ(l.machine_overlay,
+    EXPECT_EQ(l.machineOverlay,
               "/home/ann/.local/state/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
 
     env = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}, {"XDG_STATE_HOME", "/st"}};
     l = ResolveHiveLocations(lookup);
     EXPECT_EQ(l.user, "/cfg/tessarine/HKEY_CURRENT_USER.reg");
-    EXPECT_EQ(l.machine_overlay, "/st/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
+    EXPECT_EQ(l.machineOverlay, "/st/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
 
     // Relative XDG values do not count.
     env = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_STATE_HOME", ""}};
     l = ResolveHiveLocations(lookup);
     EXPECT_EQ(l.user, "/home/ann/.config/tessarine/HKEY_CURRENT_USER.reg");
-    EXPECT_EQ(l.machine_overlay,
+    EXPECT_EQ(l.machineOverlay,
               "/home/ann/.local/state/tessarine/VirtualStore/HKEY_LOCAL_MACHINE.reg");
 
     env = {{"HOME", "/home/ann"}, {"TESSARINE_REGISTRY_DIR", "/portable/reg"}};
     l = ResolveHiveLocations(lookup);
     EXPECT_EQ(l.machine, "/portable/reg/HKEY_LOCAL_MACHINE.reg");
     EXPECT_EQ(l.user, "/portable/reg/HKEY_CURRENT_USER.reg");
-    EXPECT_TRUE(l.machine_overlay.empty());
+    EXPECT_TRUE(l.machineOverlay.empty());
 
     env = {};
     l = ResolveHiveLocations(lookup);
     EXPECT_TRUE(l.user.empty());
-    EXPECT_TRUE(l.machine_overlay.empty());
+    EXPECT_TRUE(l.machineOverlay.empty());
     RegHiveStore homeless(l);
     EXPECT_EQ(homeless.CreateKey(RegistryRoot::CurrentUser, "Software\\Tessarine"), nullptr);
 }
@@ -485,7 +485,7 @@ class RegHiveStoreHostileTest : public RegHiveStoreTest {
     fs::path LockFile() const { return MachineHive().string() + ".lock"; }
     RegHiveStoreOptions QuickToGiveUp() {
         RegHiveStoreOptions options = Quiet();
-        options.lock_timeout = std::chrono::milliseconds(100);
+        options.lockTimeout = std::chrono::milliseconds(100);
         return options;
     }
 };
@@ -547,7 +547,7 @@ TEST_F(RegHiveStoreHostileTest, ALinkedHiveIsReadAndWrittenThroughAndStaysALink)
 TEST_F(RegHiveStoreHostileTest, AHiveTheUserMayNotWriteStillReads) {
     WriteBytes(MachineHive(), kLinkedHive);
     RegHiveStoreOptions options = QuickToGiveUp();
-    options.can_write = [](const fs::path&) { return false; };
+    options.canWrite = [](const fs::path&) { return false; };
     RegHiveStore store(Locations(), options);
 
     auto key = Open(store);
@@ -615,15 +615,15 @@ std::vector<std::string> TwoAttempts(const HostileCase& row, const fs::path& sha
     HiveLocations locations{
         shared / "HKEY_LOCAL_MACHINE.reg", shared / "HKEY_CURRENT_USER.reg", {}};
     if (row.setting == HostileCase::kAsNobody) {
-        locations.machine_overlay = shared / "state" / "HKEY_LOCAL_MACHINE.reg";
+        locations.machineOverlay = shared / "state" / "HKEY_LOCAL_MACHINE.reg";
     }
     std::vector<std::string> said;
     std::ostringstream diagnostics;
     RegHiveStoreOptions options;
     options.diagnostics = &diagnostics;
-    options.lock_timeout = std::chrono::milliseconds(50);
+    options.lockTimeout = std::chrono::milliseconds(50);
     options.translate = Marked;
-    options.tell_user = [&](const std::string& message) { said.push_back(message); };
+    options.tellUser = [&](const std::string& message) { said.push_back(message); };
     RegHiveStore store(locations, options);
     for (int attempt = 0; attempt < 2; ++attempt) {
         auto key = store.CreateKey(row.root, kSettingsKey);

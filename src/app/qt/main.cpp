@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     // What the store has to tell the user waits for a window to show it.
     std::vector<std::string> storeNotices;
     tessarine::RegHiveStoreOptions storeOptions;
-    storeOptions.tell_user = [&storeNotices](const std::string& message) {
+    storeOptions.tellUser = [&storeNotices](const std::string& message) {
         storeNotices.push_back(message);
     };
     storeOptions.translate = tessarine::QtTextTranslator();

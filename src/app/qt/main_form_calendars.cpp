@@ -22,7 +22,7 @@ constexpr int kCalendarRefreshMs = 60 * 60 * 1000;
 // never creates it, so a user without calendars gets no new key.
 std::unique_ptr<Registry> ReadOnlyHiveStore() {
     RegHiveStoreOptions options;
-    options.can_write = [](const std::filesystem::path&) { return false; };
+    options.canWrite = [](const std::filesystem::path&) { return false; };
     return std::make_unique<RegHiveStore>(ResolveHiveLocations(), std::move(options));
 }
 

@@ -19,7 +19,7 @@ std::unique_ptr<Registry> TjulCalMainForm::OpenHiveStore() {
     RegHiveStoreOptions options;
     // A message box inside a store call would run an event loop in the
     // middle of a read; the notices wait for the call to finish.
-    options.tell_user = [this](const std::string& message) { ownStoreNotices_.push_back(message); };
+    options.tellUser = [this](const std::string& message) { ownStoreNotices_.push_back(message); };
     options.translate = QtTextTranslator();
     return std::make_unique<RegHiveStore>(ResolveHiveLocations(), std::move(options));
 }

@@ -436,7 +436,7 @@ class MainFormSettingsTest : public QObject {
         QVERIFY(lock.open(QIODevice::ReadWrite));
         QCOMPARE(::flock(lock.handle(), LOCK_EX), 0);
         RegHiveStoreOptions quick;
-        quick.lock_timeout = std::chrono::milliseconds(50);
+        quick.lockTimeout = std::chrono::milliseconds(50);
         RegHiveStore store(ResolveHiveLocations(), quick);
         Run run(&store);
         QVERIFY(run.errors.messages.empty());

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "app/qt/event_calendar_loader.h"
 #include "app/qt/main_form.h"
@@ -52,6 +53,11 @@ void TjulCalMainForm::CalendarsChanged() {
             ShowEventLines();
             if (calendarsForm_ != nullptr) calendarsForm_->setProblems(calendars_->problems());
         });
+        connect(calendars_, &EventCalendarLoader::monthReady, this, [this](int year, int month) {
+            if (calendar1_ == nullptr) return;
+            const TJulianCalendar& grid = calendar1_->calendar();
+            if (grid.Year() == year && grid.Month() == month) ShowEventLines();
+        });
     }
     calendars_->load(calendarSources_);
 }
@@ -59,8 +65,11 @@ void TjulCalMainForm::CalendarsChanged() {
 void TjulCalMainForm::ShowEventLines() {
     if (calendars_ == nullptr || calendar1_ == nullptr) return;
     const TJulianCalendar& grid = calendar1_->calendar();
-    calendar1_->setEventLines(grid.Year(), grid.Month(),
-                              calendars_->monthLines(grid.Year(), grid.Month()));
+    // A month not expanded yet shows no marks until monthReady brings them;
+    // after a reload the shown month keeps its old ones until then.
+    if (auto lines = calendars_->monthLines(grid.Year(), grid.Month())) {
+        calendar1_->setSharedEventLines(grid.Year(), grid.Month(), std::move(lines));
+    }
 }
 
 void TjulCalMainForm::Calendars1Click() {

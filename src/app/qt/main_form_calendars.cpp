@@ -18,6 +18,7 @@ namespace tessarine {
 namespace {
 
 constexpr int kCalendarRefreshMs = 60 * 60 * 1000;
+constexpr int kCalendarStartDelayMs = 200;
 
 // The hive files as they are, read only: opening the calendars' key there
 // never creates it, so a user without calendars gets no new key.
@@ -38,7 +39,13 @@ void TjulCalMainForm::StartCalendars() {
         return;
     }
     if (calendarSources_.Empty()) return;
-    CalendarsChanged();
+    // The first frame reaches the display a while after it is painted,
+    // later still on a busy machine, and reading a large calendar at once
+    // would hold it up on its way: the reader starts a moment later, too
+    // soon for anyone to miss the marks.
+    QTimer::singleShot(kCalendarStartDelayMs, this, [this] {
+        if (calendars_ == nullptr) CalendarsChanged();
+    });
 }
 
 void TjulCalMainForm::CalendarsChanged() {

@@ -24,6 +24,10 @@ namespace {
 
 // Changes come in bursts while an editor saves; one read follows the last.
 constexpr int kReloadDelayMs = 300;
+// A month asked for is expanded once no other was asked for this long:
+// holding a key down steps faster, and the months it passes are not
+// worth a worker's time.
+constexpr int kSettleMs = 40;
 // Expanded months kept: a year either side of the one shown.
 constexpr std::size_t kKeptMonths = 25;
 
@@ -96,6 +100,9 @@ EventCalendarLoader::EventCalendarLoader(CalendarAddressReader* addresses, QObje
     reloadTimer_.setSingleShot(true);
     reloadTimer_.setInterval(kReloadDelayMs);
     connect(&reloadTimer_, &QTimer::timeout, this, [this] { load(sources_); });
+    settleTimer_.setSingleShot(true);
+    settleTimer_.setInterval(kSettleMs);
+    connect(&settleTimer_, &QTimer::timeout, this, &EventCalendarLoader::expandNext);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this,
             [this](const QString&) { reloadTimer_.start(); });
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
@@ -206,8 +213,12 @@ void EventCalendarLoader::accept(unsigned generation, std::map<std::string, Outc
 SharedMonthLines EventCalendarLoader::monthLines(int year, int month) {
     if (shown_.Calendars().empty()) return std::make_shared<const MonthLines>();
     const int index = MonthIndex(year, month);
-    wantedMonth_ = index;
-    expandNext();
+    if (wantedMonth_ != index) {
+        wantedMonth_ = index;
+        settleTimer_.start();
+    } else if (!settleTimer_.isActive()) {
+        expandNext();
+    }
     const auto found = months_.find(index);
     return found != months_.end() ? found->second : nullptr;
 }

@@ -58,7 +58,8 @@ class EventCalendarLoader : public QObject {
 
     // The lines of a month when they are ready: a month expanded before, or
     // none at all without calendars. Otherwise null: the month, then the
-    // ones beside it, are expanded on a worker, monthReady() following each.
+    // ones beside it, are expanded on a worker, monthReady() following each;
+    // months stepped past quickly are not expanded at all.
     SharedMonthLines monthLines(int year, int month);
     // A message per shown source that could not be read.
     QStringList problems() const;
@@ -99,6 +100,7 @@ class EventCalendarLoader : public QObject {
     std::map<int, SharedMonthLines> months_;
     std::optional<int> wantedMonth_;
     bool expanding_ = false;
+    QTimer settleTimer_;  // runs while the months asked for keep changing
     QFileSystemWatcher watcher_;
     QTimer reloadTimer_;
     std::vector<QThread*> workers_;

@@ -209,6 +209,13 @@ std::string TJulianCalendar::CellCaption(int col, int row) const {
 
 void TJulianCalendar::SetEventLines(int year, int month,
                                     std::vector<std::vector<std::string>> linesByDay) {
+    SetSharedEventLines(
+        year, month,
+        std::make_shared<const std::vector<std::vector<std::string>>>(std::move(linesByDay)));
+}
+
+void TJulianCalendar::SetSharedEventLines(
+    int year, int month, std::shared_ptr<const std::vector<std::vector<std::string>>> linesByDay) {
     eventYear_ = year;
     eventMonth_ = month;
     eventLines_ = std::move(linesByDay);
@@ -219,8 +226,8 @@ const std::vector<std::string>& TJulianCalendar::EventLines(int col, int row) co
     if (row < kFixedRows || CellCaption(col, row).empty()) return kNone;
     if (Year() != eventYear_ || Month() != eventMonth_) return kNone;
     const int day = CellDay(col, row);
-    if (static_cast<std::size_t>(day) > eventLines_.size()) return kNone;
-    return eventLines_[static_cast<std::size_t>(day - 1)];
+    if (!eventLines_ || static_cast<std::size_t>(day) > eventLines_->size()) return kNone;
+    return (*eventLines_)[static_cast<std::size_t>(day - 1)];
 }
 
 std::string TJulianCalendar::DayOfYearCaption(int col, int row) const {

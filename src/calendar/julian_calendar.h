@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -154,6 +155,11 @@ class TJulianCalendar {
     // is the 1st). Kept for that month only: another month shown has none.
     // The owner asks for a repaint after setting them.
     void SetEventLines(int year, int month, std::vector<std::vector<std::string>> linesByDay);
+    // The same lines shared with their maker, who keeps them unchanged: a
+    // month of a large calendar is not copied at each step.
+    void SetSharedEventLines(
+        int year, int month,
+        std::shared_ptr<const std::vector<std::vector<std::string>>> linesByDay);
     // The lines of a day cell of the shown month; empty for every other cell.
     const std::vector<std::string>& EventLines(int col, int row) const;
 
@@ -236,7 +242,7 @@ class TJulianCalendar {
     WheelNotches wheelNotches_;
     int eventYear_ = 0;
     int eventMonth_ = 0;
-    std::vector<std::vector<std::string>> eventLines_;
+    std::shared_ptr<const std::vector<std::vector<std::string>>> eventLines_;
 
     // The pen outlives a paint, as a device context's selected pen would:
     // the header ellipses are outlined with whatever the last paint left.

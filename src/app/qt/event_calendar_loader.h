@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,11 +35,19 @@ class CalendarAddressReader {
 };
 
 // Reads the user's shown calendars off the GUI thread and answers the event
-// lines of a month from them. Files are read again when they change on
-// disk, also after an editor replaced them with a new file.
+// lines of a month from them, expanded off the GUI thread too. Files are
+// read again when they change on disk, also after an editor replaced them
+// with a new file.
 class EventCalendarLoader : public QObject {
     Q_OBJECT
   public:
+    // One list of lines per day of a month (index 0 the 1st): all-day
+    // events first, then by start time, the time in the locale's short form
+    // before the summary.
+    using MonthLines = std::vector<std::vector<std::string>>;
+    // Kept unchanged once made, so that the grid can share them.
+    using SharedMonthLines = std::shared_ptr<const MonthLines>;
+
     explicit EventCalendarLoader(CalendarAddressReader* addresses = nullptr,
                                  QObject* parent = nullptr);
     ~EventCalendarLoader() override;
@@ -47,15 +56,19 @@ class EventCalendarLoader : public QObject {
     void load(const CalendarSources& sources);
     const CalendarSources& sources() const { return sources_; }
 
-    // One list of lines per day of the month: all-day events first, then by
-    // start time, the time in the locale's short form before the summary.
-    std::vector<std::vector<std::string>> monthLines(int year, int month) const;
+    // The lines of a month when they are ready: a month expanded before, or
+    // none at all without calendars. Otherwise null: the month, then the
+    // ones beside it, are expanded on a worker, monthReady() following each;
+    // months stepped past quickly are not expanded at all.
+    SharedMonthLines monthLines(int year, int month);
     // A message per shown source that could not be read.
     QStringList problems() const;
 
   signals:
     // Every calendar of the last load has been read or refused.
     void loaded();
+    // The lines of this month are ready (see monthLines).
+    void monthReady(int year, int month);
 
   private:
     struct Outcome {
@@ -68,6 +81,11 @@ class EventCalendarLoader : public QObject {
     // Reads each body (a file's when it has none) on a worker thread.
     void readOnWorker(Bodies bodies);
     void accept(unsigned generation, std::map<std::string, Outcome> outcomes);
+    // Expands the first month not yet expanded of the one last asked for
+    // and those beside it, unless a worker is at it.
+    void expandNext();
+    void keepMonth(unsigned shownVersion, int monthIndex, SharedMonthLines lines);
+    void startWorker(std::function<void()> work);
     void watchFiles();
     void directoryChanged(const QString& directory);
 
@@ -77,6 +95,12 @@ class EventCalendarLoader : public QObject {
     int pending_ = 0;
     std::map<std::string, Outcome> outcomes_;
     EventCalendarSet shown_;
+    unsigned shownVersion_ = 0;  // counts each new shown_
+    // Months as year * 12 + month - 1, expanded from the current shown_.
+    std::map<int, SharedMonthLines> months_;
+    std::optional<int> wantedMonth_;
+    bool expanding_ = false;
+    QTimer settleTimer_;  // runs while the months asked for keep changing
     QFileSystemWatcher watcher_;
     QTimer reloadTimer_;
     std::vector<QThread*> workers_;

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "app/qt/event_calendar_loader.h"
 #include "app/qt/main_form.h"
@@ -17,6 +18,7 @@ namespace tessarine {
 namespace {
 
 constexpr int kCalendarRefreshMs = 60 * 60 * 1000;
+constexpr int kCalendarStartDelayMs = 200;
 
 // The hive files as they are, read only: opening the calendars' key there
 // never creates it, so a user without calendars gets no new key.
@@ -37,7 +39,13 @@ void TjulCalMainForm::StartCalendars() {
         return;
     }
     if (calendarSources_.Empty()) return;
-    CalendarsChanged();
+    // The first frame reaches the display a while after it is painted,
+    // later still on a busy machine, and reading a large calendar at once
+    // would hold it up on its way: the reader starts a moment later, too
+    // soon for anyone to miss the marks.
+    QTimer::singleShot(kCalendarStartDelayMs, this, [this] {
+        if (calendars_ == nullptr) CalendarsChanged();
+    });
 }
 
 void TjulCalMainForm::CalendarsChanged() {
@@ -52,6 +60,11 @@ void TjulCalMainForm::CalendarsChanged() {
             ShowEventLines();
             ShowCalendarNotices();
         });
+        connect(calendars_, &EventCalendarLoader::monthReady, this, [this](int year, int month) {
+            if (calendar1_ == nullptr) return;
+            const TJulianCalendar& grid = calendar1_->calendar();
+            if (grid.Year() == year && grid.Month() == month) ShowEventLines();
+        });
     }
     calendars_->load(calendarSources_);
 }
@@ -59,8 +72,11 @@ void TjulCalMainForm::CalendarsChanged() {
 void TjulCalMainForm::ShowEventLines() {
     if (calendars_ == nullptr || calendar1_ == nullptr) return;
     const TJulianCalendar& grid = calendar1_->calendar();
-    calendar1_->setEventLines(grid.Year(), grid.Month(),
-                              calendars_->monthLines(grid.Year(), grid.Month()));
+    // A month not expanded yet shows no marks until monthReady brings them;
+    // after a reload the shown month keeps its old ones until then.
+    if (auto lines = calendars_->monthLines(grid.Year(), grid.Month())) {
+        calendar1_->setSharedEventLines(grid.Year(), grid.Month(), std::move(lines));
+    }
 }
 
 void TjulCalMainForm::ShowCalendarNotices() {

@@ -80,7 +80,14 @@ void JulianCalendarWidget::setDayNumbers(bool showJulianDayNumber, bool showNone
 
 void JulianCalendarWidget::setEventLines(int year, int month,
                                          std::vector<std::vector<std::string>> linesByDay) {
-    calendar_.SetEventLines(year, month, std::move(linesByDay));
+    setSharedEventLines(
+        year, month,
+        std::make_shared<const std::vector<std::vector<std::string>>>(std::move(linesByDay)));
+}
+
+void JulianCalendarWidget::setSharedEventLines(
+    int year, int month, std::shared_ptr<const std::vector<std::vector<std::string>>> linesByDay) {
+    calendar_.SetSharedEventLines(year, month, std::move(linesByDay));
     update();
     GridAccessible::NotifyCellDescriptions(this);
 }

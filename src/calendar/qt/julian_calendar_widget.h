@@ -40,6 +40,10 @@ class JulianCalendarWidget : public QWidget {
     // mark in each day that has any, the lines in its tooltip and after its
     // description. Repaints and tells screen readers.
     void setEventLines(int year, int month, std::vector<std::vector<std::string>> linesByDay);
+    // The same, sharing lines their maker keeps unchanged.
+    void setSharedEventLines(
+        int year, int month,
+        std::shared_ptr<const std::vector<std::vector<std::string>>> linesByDay);
     // A day cell's event lines as one text, a line each; empty without.
     QString eventText(int col, int row) const;
 

@@ -8,14 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QThread>
-#include <QTime>
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
 #include "calendar/date_serial.h"
+#include "events/qt/locale_short_time.h"
 #include "print/day_box_lines.h"
 
 namespace tessarine {
@@ -72,22 +71,20 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 // Runs on a worker. The calendars' own caches take turns among threads;
-// the locale is a copy taken on the GUI thread, which may change the
-// default one.
-MonthLines ExpandMonth(const EventCalendarSet& calendars, int monthIndex, const QLocale& locale) {
+// the time writer holds a copy of the locale taken on the GUI thread, which
+// may change the default one.
+MonthLines ExpandMonth(const EventCalendarSet& calendars, int monthIndex,
+                       const EventTimeFormatter& formatTime) {
     const int year = YearOf(monthIndex);
     const int month = MonthOf(monthIndex);
     const int length = MonthLength(year, month);
     const DateSerial first =
         EncodeDateSerial(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 1);
     const EventDays days = calendars.EventsOfDays(first, first + length - 1);
-    const auto localeTime = [&locale](int hour, int minute) {
-        return locale.toString(QTime(hour, minute), QLocale::ShortFormat).toStdString();
-    };
     MonthLines lines(static_cast<std::size_t>(length));
     for (int day = 0; day < length; ++day) {
         for (const DayEvent& event : days.On(first + day)) {
-            lines[static_cast<std::size_t>(day)].push_back(DayEventLine(event, localeTime));
+            lines[static_cast<std::size_t>(day)].push_back(DayEventLine(event, formatTime));
         }
     }
     return lines;
@@ -230,9 +227,9 @@ void EventCalendarLoader::expandNext() {
         if (!Supported(index) || months_.count(index) != 0) continue;
         expanding_ = true;
         const unsigned version = shownVersion_;
-        startWorker([this, version, index, calendars = shown_, locale = QLocale()] {
+        startWorker([this, version, index, calendars = shown_, formatTime = LocaleShortTime()] {
             SharedMonthLines lines =
-                std::make_shared<const MonthLines>(ExpandMonth(calendars, index, locale));
+                std::make_shared<const MonthLines>(ExpandMonth(calendars, index, formatTime));
             QMetaObject::invokeMethod(
                 this,
                 [this, version, index, lines = std::move(lines)]() mutable {

@@ -61,6 +61,8 @@ class EventCalendarLoader : public QObject {
     // ones beside it, are expanded on a worker, monthReady() following each;
     // months stepped past quickly are not expanded at all.
     SharedMonthLines monthLines(int year, int month);
+    // The shown calendars as last read, for printing; used on the GUI thread.
+    const EventCalendarSet& shownCalendars() const { return shown_; }
     // A message per shown source that could not be read.
     QStringList problems() const;
 

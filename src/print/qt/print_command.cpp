@@ -62,6 +62,8 @@ PrintJobState RunPrintCommand(QWidget* owner, const PrintCommandContext& context
         environment.ShowNone = context.ShowNone;
         environment.localeNames = context.localeNames;
         environment.translate = QtTextTranslator();
+        environment.eventsOfDays = context.eventsOfDays;
+        environment.formatTime = context.formatTime;
         PrintPages(job, environment);
     } catch (const std::exception& failure) {
         showError(failure.what());

@@ -35,6 +35,10 @@ struct PrintCommandContext {
     BusyCursor* cursor = nullptr;          // nullptr: the application's busy cursor
     // Shows a failure; empty: the standard error message box.
     std::function<void(QWidget* owner, const std::string& message)> showError;
+    // The user's shown calendars, whose events the pages list; empty: none,
+    // and the pages are those without calendars.
+    std::function<EventDays(DateSerial first, DateSerial last)> eventsOfDays;
+    EventTimeFormatter formatTime;  // empty: 24-hour
 };
 
 // The standard error box: a critical message box captioned with the owner's

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command as the user starts it from the main window: the grid's
-// date and display mode reach the pages, failures reach the window's error
+// date, display mode and shown calendars reach the pages, failures reach the window's error
 // display once, and the window goes on.
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -15,9 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/event_calendar_loader.h"
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
+#include "dialogs/calendar_sources.h"
 #include "platform/qt/font_setup.h"
+#include "platform/reg_hive_store.h"
 #include "print/qt/print_sel_dialog.h"
 #include "support/qt/modal_dialog_driver.h"
 #include "support/qt/scripted_dialog_runner.h"
@@ -57,8 +61,17 @@ struct Window {
     std::vector<ShownError> errors;
     std::unique_ptr<TjulCalMainForm> form;
 
-    explicit Window(RecordingPrinter* printer, bool scripted = true) {
+    // `calendar`: an iCalendar file the user shows, listed before the
+    // window starts.
+    explicit Window(RecordingPrinter* printer, bool scripted = true,
+                    const std::string& calendar = {}) {
         qputenv("TESSARINE_REGISTRY_DIR", registryDir.path().toLocal8Bit());
+        if (!calendar.empty()) {
+            RegHiveStore store(ResolveHiveLocations());
+            CalendarSources sources;
+            sources.Add(calendar);
+            sources.Write(store);
+        }
         MainFormServices services;
         services.shell = &shell;
         services.showError = [this](QWidget* owner, const std::string& message) {
@@ -175,6 +188,38 @@ class MainFormPrintTest : public QObject {
         QVERIFY(!recording.FindText("2460342", 3).has_value());
         QCOMPARE(recording.Of(RecordedPrintCall::Kind::BeginDocument)[2].orientation,
                  PageOrientation::Portrait);
+    }
+
+    // The pages list the events of the calendars the window shows, their
+    // times as the locale writes them.
+    void printsTheShownCalendarsEvents() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("mine.ics"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n"
+            "BEGIN:VEVENT\r\nUID:1\r\nDTSTART:20240209T143000\r\n"
+            "SUMMARY:Dentist\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        file.close();
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        RecordingPrinter printer;
+        Window window(&printer, true, path.toStdString());
+        QTRY_VERIFY_WITH_TIMEOUT(window.form->findChild<EventCalendarLoader*>() != nullptr &&
+                                     !window.form->findChild<EventCalendarLoader*>()
+                                          ->shownCalendars()
+                                          .Calendars()
+                                          .empty(),
+                                 15000);
+        window.Grid().SetSelectedDate(EncodeDateSerial(2024, 2, 9));
+        window.runner.Queue(Choose(4, 1));  // Weekly Planner
+        QTest::mouseClick(window.Button("btnPrint"), Qt::LeftButton);
+
+        QLocale::setDefault(previous);
+        QVERIFY(window.errors.empty());
+        QVERIFY(printer.Recording().FindText("2:30\u202fPM Dentist", 1).has_value() ||
+                printer.Recording().FindText("2:30 PM Dentist", 1).has_value());
     }
 
     // The real modal loop: F1 reaches the window's help and Esc cancels only

@@ -38,7 +38,7 @@ endforeach()
 
 install(TARGETS tessarine tessarine-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Where the program looks for it: lib/tessarine beside its bin folder.
-install(TARGETS tessarine-printer LIBRARY DESTINATION lib/tessarine)
+install(TARGETS tessarine-printer tessarine-calendars LIBRARY DESTINATION lib/tessarine)
 # Where tessarine-pdf looks for its font-embedding writer: the same folder.
 install(TARGETS tessarine-pdf-embed RUNTIME DESTINATION lib/tessarine)
 install(FILES ${help_pages} DESTINATION ${data_dir})
@@ -91,7 +91,7 @@ add_custom_target(tessarine_install_files ALL DEPENDS ${generated})
 # Everything the package holds, for a build of nothing more
 # (scripts/check-reproducible.sh).
 add_dependencies(tessarine_install_files tessarine tessarine-pdf tessarine-pdf-embed
-                 tessarine-printer)
+                 tessarine-printer tessarine-calendars)
 
 # The Debian package: `cpack --preset default` after a build of that preset.
 set(CPACK_GENERATOR DEB)

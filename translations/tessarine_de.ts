@@ -292,6 +292,10 @@
         <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
         <translation>Der Kalender %1 kann nicht abgerufen werden (%2); %3.</translation>
     </message>
+    <message>
+        <source>Calendars cannot be shown: their module could not be opened (%1).</source>
+        <translation>Kalender können nicht angezeigt werden: Das Kalendermodul konnte nicht geöffnet werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>KeptCopy</name>

@@ -292,6 +292,10 @@
         <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
         <translation>No se puede obtener el calendario %1 (%2); %3.</translation>
     </message>
+    <message>
+        <source>Calendars cannot be shown: their module could not be opened (%1).</source>
+        <translation>No se pueden mostrar los calendarios: no se pudo abrir su módulo (%1).</translation>
+    </message>
 </context>
 <context>
     <name>KeptCopy</name>

@@ -292,6 +292,10 @@
         <extracomment>%1 the calendar&apos;s address, %2 why it failed, %3 e.g. &quot;showing the copy from 3 hours ago&quot;.</extracomment>
         <translation>Le calendrier %1 ne peut pas être récupéré (%2)&#xa0;; %3.</translation>
     </message>
+    <message>
+        <source>Calendars cannot be shown: their module could not be opened (%1).</source>
+        <translation>Les calendriers ne peuvent pas être affichés&#xa0;: leur module n’a pas pu être ouvert (%1).</translation>
+    </message>
 </context>
 <context>
     <name>KeptCopy</name>

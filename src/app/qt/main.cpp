@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "app/qt/main_form.h"
-#include "app/qt/network_calendar_reader.h"
 #include "dialogs/donation_reminder.h"
 #include "platform/qt/app_style.h"
 #include "platform/qt/app_translators.h"
@@ -129,11 +128,6 @@ int main(int argc, char* argv[]) {
         services.donation = &donation;
         services.storeNotices = &storeNotices;
         services.pictures = &pictures;
-        tessarine::NetworkCalendarReader calendarAddresses;
-        services.calendarAddresses = &calendarAddresses;
-        services.keptCopyNotice = [&calendarAddresses](const std::string& address) {
-            return calendarAddresses.KeptCopyNotice(address);
-        };
         status = RunMainWindow(std::move(services));
     }
     SaveDonationState(donation, registry);

@@ -16,6 +16,7 @@
 #include <initializer_list>
 
 #include "app/color_sets.h"
+#include "app/qt/calendar_module.h"
 #include "app/qt/date_commands.h"
 #include "app/qt/help_page.h"
 #include "calendar/qt/julian_calendar_widget.h"
@@ -123,8 +124,8 @@ TjulCalMainForm::TjulCalMainForm(MainFormServices services, QWidget* parent) : Q
     if (services.storeNotices != nullptr) storeNotices_ = services.storeNotices;
     showError_ = services.showError ? std::move(services.showError) : ShowErrorMessageBox;
     pictures_ = services.pictures;
-    calendarAddresses_ = services.calendarAddresses;
-    keptCopyNotice_ = std::move(services.keptCopyNotice);
+    makeCalendars_ =
+        services.makeCalendars ? std::move(services.makeCalendars) : ModuleCalendarServices();
     alertSound_ = services.alertSound;
     dialogRunner_ = services.dialogRunner;
     printDevice_ = std::move(services.printDevice);

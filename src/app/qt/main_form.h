@@ -12,6 +12,7 @@
 
 #include "app/app_defaults.h"
 #include "app/color_sets.h"
+#include "app/qt/calendar_service.h"
 #include "calendar/color_set.h"
 #include "calendar/date_serial.h"
 #include "calendar/locale_names.h"
@@ -32,9 +33,7 @@ class QTimer;
 namespace tessarine {
 
 class AlertSound;
-class CalendarAddressReader;
 class DateCommands;
-class EventCalendarLoader;
 class TCalendarsForm;
 class DialogRunner;
 class JulianCalendarWidget;
@@ -74,12 +73,9 @@ struct MainFormServices {
     std::vector<std::string>* storeNotices = nullptr;
     // The button glyphs decoded ahead (see FirstPictures); null: read here.
     PicturePrefetch* pictures = nullptr;
-    // Brings the calendars the user subscribed to by address; null: those
-    // are listed but not shown.
-    CalendarAddressReader* calendarAddresses = nullptr;
-    // The notice for an address whose kept copy is shown because it failed
-    // (see NetworkCalendarReader::KeptCopyNotice); empty: none is given.
-    std::function<QString(const std::string& address)> keptCopyNotice{};
+    // Makes what reads the user's calendars, at the first need; empty: the
+    // calendars module's.
+    CalendarServiceFactory makeCalendars{};
 };
 
 // The standard error message box: the application title over the message.
@@ -304,9 +300,9 @@ class TjulCalMainForm : public QMainWindow {
     MainFormClient* client_ = nullptr;
     JulianCalendarWidget* calendar1_ = nullptr;
     std::unique_ptr<DateCommands> dateCommands_;
-    CalendarAddressReader* calendarAddresses_ = nullptr;
-    std::function<QString(const std::string& address)> keptCopyNotice_;
-    EventCalendarLoader* calendars_ = nullptr;  // none until the user has calendars
+    CalendarServiceFactory makeCalendars_;
+    std::unique_ptr<CalendarService> calendars_;  // none until the user has calendars
+    QString calendarsProblem_;                    // why there are none although the user has some
     CalendarSources calendarSources_;
     TCalendarsForm* calendarsForm_ = nullptr;  // while the dialog is open
 

@@ -3,10 +3,10 @@
 // marks and lines they put on the grid.
 
 #include <QTimer>
+#include <exception>
 #include <memory>
 #include <utility>
 
-#include "app/qt/event_calendar_loader.h"
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "dialogs/qt/calendars_form.h"
@@ -50,21 +50,28 @@ void TjulCalMainForm::StartCalendars() {
 
 void TjulCalMainForm::CalendarsChanged() {
     if (calendars_ == nullptr) {
-        calendars_ = new EventCalendarLoader(calendarAddresses_, this);
-        // Published calendars change: fetched again every hour.
-        auto* hourly = new QTimer(calendars_);
-        connect(hourly, &QTimer::timeout, calendars_,
-                [this] { calendars_->load(calendarSources_); });
-        hourly->start(kCalendarRefreshMs);
-        connect(calendars_, &EventCalendarLoader::loaded, this, [this] {
+        CalendarService::Listener listener;
+        listener.loaded = [this] {
             ShowEventLines();
             ShowCalendarNotices();
-        });
-        connect(calendars_, &EventCalendarLoader::monthReady, this, [this](int year, int month) {
+        };
+        listener.monthReady = [this](int year, int month) {
             if (calendar1_ == nullptr) return;
             const TJulianCalendar& grid = calendar1_->calendar();
             if (grid.Year() == year && grid.Month() == month) ShowEventLines();
-        });
+        };
+        try {
+            calendars_ = makeCalendars_(std::move(listener));
+        } catch (const std::exception& failure) {
+            // Told in the Calendars dialog, never in a box at start-up.
+            calendarsProblem_ = QString::fromStdString(failure.what());
+            ShowCalendarNotices();
+            return;
+        }
+        // Published calendars change: fetched again every hour.
+        auto* hourly = new QTimer(this);
+        connect(hourly, &QTimer::timeout, this, [this] { calendars_->load(calendarSources_); });
+        hourly->start(kCalendarRefreshMs);
     }
     calendars_->load(calendarSources_);
 }
@@ -80,14 +87,17 @@ void TjulCalMainForm::ShowEventLines() {
 }
 
 void TjulCalMainForm::ShowCalendarNotices() {
-    if (calendarsForm_ == nullptr || calendars_ == nullptr) return;
+    if (calendarsForm_ == nullptr) return;
+    if (calendars_ == nullptr) {
+        calendarsForm_->setProblems(
+            calendarsProblem_.isEmpty() ? QStringList{} : QStringList{calendarsProblem_}, {});
+        return;
+    }
     QStringList keptCopies;
-    if (keptCopyNotice_) {
-        for (const CalendarSource& source : calendarSources_.Entries()) {
-            if (!source.shown || !source.IsAddress()) continue;
-            if (const QString notice = keptCopyNotice_(source.location); !notice.isEmpty()) {
-                keptCopies << notice;
-            }
+    for (const CalendarSource& source : calendarSources_.Entries()) {
+        if (!source.shown || !source.IsAddress()) continue;
+        if (const QString notice = calendars_->keptCopyNotice(source.location); !notice.isEmpty()) {
+            keptCopies << notice;
         }
     }
     calendarsForm_->setProblems(calendars_->problems(), keptCopies);

@@ -2,7 +2,6 @@
 // The Print command of the main window: the print job reads the grid's date,
 // display mode and shown calendars at the moment the command starts.
 
-#include "app/qt/event_calendar_loader.h"
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "events/qt/locale_short_time.h"
@@ -22,15 +21,8 @@ void TjulCalMainForm::btnPrintClick() {
         context.dialogRunner = dialogRunner_;
         context.makeDevice = printDevice_;
         context.showError = showError_;
-        if (calendars_ != nullptr && !calendars_->shownCalendars().Calendars().empty()) {
-            // A copy: the set shares the calendars read, and a reload while
-            // the pages print leaves this one as it was.
-            context.eventsOfDays = [shown = calendars_->shownCalendars()](DateSerial first,
-                                                                          DateSerial last) {
-                return shown.EventsOfDays(first, last);
-            };
-            context.formatTime = LocaleShortTime();
-        }
+        if (calendars_ != nullptr) context.eventsOfDays = calendars_->eventsOfDays();
+        if (context.eventsOfDays) context.formatTime = LocaleShortTime();
         RunPrintCommand(this, context);  // shows its own failures and never throws
     });
 }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/event_calendar_loader.h"
+#include "app/qt/calendar_module.h"
 #include "app/qt/main_form.h"
 #include "calendar/qt/julian_calendar_widget.h"
 #include "dialogs/calendar_sources.h"
@@ -59,6 +59,7 @@ struct Window {
     RecordingShell shell;
     ScriptedDialogRunner runner;
     std::vector<ShownError> errors;
+    bool calendarsLoaded = false;
     std::unique_ptr<TjulCalMainForm> form;
 
     // `calendar`: an iCalendar file the user shows, listed before the
@@ -79,6 +80,16 @@ struct Window {
         };
         services.dialogRunner = scripted ? &runner : nullptr;
         if (printer != nullptr) services.printDevice = printer->Factory();
+        // The calendars module's own service, telling this test when it has
+        // read the calendars.
+        services.makeCalendars =
+            [this, make = ModuleCalendarServices()](CalendarService::Listener listener) mutable {
+                listener.loaded = [this, shown = std::move(listener.loaded)] {
+                    calendarsLoaded = true;
+                    shown();
+                };
+                return make(std::move(listener));
+            };
         form = std::make_unique<TjulCalMainForm>(std::move(services));
         form->Timer1Timer();  // as 1.5 s after start: the splash has gone
         form->show();
@@ -206,12 +217,7 @@ class MainFormPrintTest : public QObject {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         RecordingPrinter printer;
         Window window(&printer, true, path.toStdString());
-        QTRY_VERIFY_WITH_TIMEOUT(window.form->findChild<EventCalendarLoader*>() != nullptr &&
-                                     !window.form->findChild<EventCalendarLoader*>()
-                                          ->shownCalendars()
-                                          .Calendars()
-                                          .empty(),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.calendarsLoaded, 15000);
         window.Grid().SetSelectedDate(EncodeDateSerial(2024, 2, 9));
         window.runner.Queue(Choose(4, 1));  // Weekly Planner
         QTest::mouseClick(window.Button("btnPrint"), Qt::LeftButton);

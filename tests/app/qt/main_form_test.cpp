@@ -11,12 +11,15 @@
 #include <QToolButton>
 #include <QtTest>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "calendar/qt/julian_calendar_widget.h"
+#include "dialogs/calendar_sources.h"
 #include "dialogs/qt/splash_form.h"
 #include "platform/qt/font_setup.h"
 #include "platform/qt/speed_button.h"
+#include "platform/reg_hive_store.h"
 #include "support/qt/scripted_dialog_runner.h"
 #include "support/recording_shell.h"
 
@@ -350,6 +353,47 @@ class MainFormTest : public QObject {
         form.findChild<QAction*>(QStringLiteral("About1"))->trigger();
         QCOMPARE(runner.titles, std::vector<QString>{QStringLiteral("About Tessarine")});
         QCOMPARE(runner.leftOpen, 0);
+    }
+
+    // Calendars that cannot be read at start-up are told in the Calendars
+    // dialog, never in a box over the window.
+    void aCalendarModuleThatFailsIsToldQuietly() {
+        QTemporaryDir calendarDir;
+        qputenv("TESSARINE_REGISTRY_DIR", calendarDir.path().toLocal8Bit());
+        const auto restore = qScopeGuard(
+            [this] { qputenv("TESSARINE_REGISTRY_DIR", registryDir_.path().toLocal8Bit()); });
+        {
+            RegHiveStore store(ResolveHiveLocations());
+            CalendarSources sources;
+            sources.Add(calendarDir.filePath(QStringLiteral("mine.ics")).toStdString());
+            sources.Write(store);
+        }
+        RecordingShell shell;
+        ScriptedDialogRunner runner;
+        std::vector<std::string> errors;
+        bool tried = false;
+        MainFormServices services{&shell, nullptr, {}};
+        services.dialogRunner = &runner;
+        services.showError = [&errors](QWidget*, const std::string& message) {
+            errors.push_back(message);
+        };
+        services.makeCalendars =
+            [&tried](CalendarService::Listener) -> std::unique_ptr<CalendarService> {
+            tried = true;
+            throw std::runtime_error("The module is gone.");
+        };
+        TjulCalMainForm form(std::move(services));
+        ShowActive(form);
+        QTRY_VERIFY(tried);
+
+        QString notice;
+        runner.Queue([&notice](QDialog& dialog) {
+            notice = dialog.findChild<QLabel*>(QStringLiteral("lblNotice"))->text();
+            dialog.close();
+        });
+        form.findChild<QAction*>(QStringLiteral("Calendars1"))->trigger();
+        QVERIFY2(notice.contains(QStringLiteral("The module is gone.")), qPrintable(notice));
+        QVERIFY(errors.empty());
     }
 
     // A start so slow that the splash's time is over before the first frame

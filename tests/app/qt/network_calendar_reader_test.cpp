@@ -2,7 +2,7 @@
 // An address that cannot be reached shows the copy kept from before, and
 // the notice for it says how old that copy is.
 
-#include "app/qt/network_calendar_reader.h"
+#include "app/qt/calendars/network_calendar_reader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/event_calendar_loader.h"
+#include "app/qt/calendars/event_calendar_loader.h"
 
 #include <sys/resource.h>
 #include <unistd.h>

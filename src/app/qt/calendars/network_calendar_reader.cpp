@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/network_calendar_reader.h"
+#include "app/qt/calendars/network_calendar_reader.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "app/qt/event_calendar_loader.h"
+#include "app/qt/calendars/event_calendar_loader.h"
 
 class QNetworkAccessManager;
 

@@ -24,9 +24,6 @@ struct Rect {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool Contains(Point p) const {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
     bool operator==(const Rect&) const = default;
 };
 

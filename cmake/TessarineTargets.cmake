@@ -83,3 +83,22 @@ function(tessarine_qt_area area)
         target_link_libraries(${target} INTERFACE tessarine_core ${qt_libs} ${ARGN})
     endif()
 endfunction()
+
+# A module the program opens only when it first needs it: built from
+# `source` with `library`, and placed beside the program, the test programs
+# and the benchmarks, which all open it from their own folder. No build path
+# is compiled in.
+function(tessarine_program_module name source library)
+    add_library(${name} MODULE ${source})
+    set_target_properties(${name} PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY
+                                                       ${CMAKE_BINARY_DIR})
+    target_link_libraries(${name} PRIVATE ${library})
+    tessarine_compile_options(${name})
+    add_custom_command(TARGET ${name} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/tests
+                ${CMAKE_BINARY_DIR}/bench
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${name}>
+                ${CMAKE_BINARY_DIR}/tests/
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${name}>
+                ${CMAKE_BINARY_DIR}/bench/)
+endfunction()

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/calendar_service.h"
 #include "dialogs/calendar_sources.h"
 #include "events/calendar_read_error.h"
 #include "events/event_calendar.h"
@@ -41,12 +42,10 @@ class CalendarAddressReader {
 class EventCalendarLoader : public QObject {
     Q_OBJECT
   public:
-    // One list of lines per day of a month (index 0 the 1st): all-day
-    // events first, then by start time, the time in the locale's short form
-    // before the summary.
-    using MonthLines = std::vector<std::vector<std::string>>;
-    // Kept unchanged once made, so that the grid can share them.
-    using SharedMonthLines = std::shared_ptr<const MonthLines>;
+    // Each day's lines: all-day events first, then by start time, the time
+    // in the locale's short form before the summary.
+    using MonthLines = CalendarService::MonthLines;
+    using SharedMonthLines = CalendarService::SharedMonthLines;
 
     explicit EventCalendarLoader(CalendarAddressReader* addresses = nullptr,
                                  QObject* parent = nullptr);
